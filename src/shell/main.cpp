@@ -1,0 +1,7 @@
+// Entry point of the desktop program.
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  return 0;
+}
