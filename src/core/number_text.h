@@ -20,14 +20,15 @@ class ConversionError : public std::runtime_error {
 // Grammar: optional blanks, optional sign, digits with at most one decimal separator
 // (at least one digit in all: ".5" and "5." are numbers, "." is not), optional exponent
 // ('E' or 'e', optional sign, at least one digit), optional blanks; nothing else.
-// A magnitude beyond the extended range throws; an underflow reads as 0.
+// A magnitude beyond the extended range throws; an underflow reads as 0 (a value inside
+// the subnormal range keeps its correctly rounded subnormal value).
 // Throws ConversionError.
 long double textToFloat(std::string_view text, char decimalSeparator);
 
 // As textToFloat, without throwing: false when the text is not a number.
 bool tryTextToFloat(std::string_view text, char decimalSeparator, long double& value) noexcept;
 
-// General format with `digits` significant digits (1..18): the exact binary value is
+// General format with `digits` significant digits (1..18, clamped): the exact binary value is
 // rounded to `digits` digits, a half away from zero, trailing zeros dropped; fixed notation
 // when -3 <= E <= digits (value = 0.d1d2... x 10^E after rounding), else "1.234568E-5";
 // zero of either sign is "0". Non-finite values are written "NAN", "INF" or "-INF"

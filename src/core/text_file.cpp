@@ -150,7 +150,9 @@ int createTemporary(const std::string& target, std::string& name) {
       std::random_device{}() ^ static_cast<std::uint64_t>(getpid()) ^
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  const std::string stem = folderOf(target) + "/." + fileNameOf(target) + ".";
+  // A long target name is shortened in the temporary name only, which must stay within
+  // the file system's name limit; the target keeps its full name.
+  const std::string stem = folderOf(target) + "/." + fileNameOf(target).substr(0, 200) + ".";
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = stem;
     for (int i = 0; i < 8; ++i) name += kLetters[generator() % (sizeof kLetters - 1)];

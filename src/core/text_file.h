@@ -10,7 +10,9 @@
 namespace kovia {
 
 // Encodes UTF-8 text (the program's own literals) as Windows-1252. Characters that
-// Windows-1252 cannot hold become '?'.
+// Windows-1252 cannot hold become '?', as does each ill-formed UTF-8 sequence. The C1
+// control characters U+0081, U+008D, U+008F, U+0090 and U+009D encode to the bytes of the
+// same value, so that fromWindows1252 followed by this gives back every byte.
 std::string toWindows1252(std::string_view utf8);
 
 // Decodes Windows-1252 bytes (cell texts as read from a file) to UTF-8 for display.
@@ -19,7 +21,8 @@ std::string fromWindows1252(std::string_view bytes);
 // Joins lines with CR LF after every line, the last included.
 std::string joinCrLf(const std::vector<std::string>& lines);
 
-// Raised when a file cannot be written; what() is a message naming the path.
+// Raised when a file cannot be written; what() is the message given, which for
+// replaceFileAtomically is the platform's "Cannot create file <path>".
 class FileWriteError : public std::runtime_error {
  public:
   FileWriteError(std::string path, const std::string& message);

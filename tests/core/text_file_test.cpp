@@ -155,6 +155,15 @@ TEST_F(AtomicReplaceTest, ReplacesTheWholeFileAndKeepsItsPermissions) {
   EXPECT_EQ(readBytes(path), "");
 }
 
+TEST_F(AtomicReplaceTest, WritesAFileWhoseNameIsAtTheLengthLimit) {
+  const fs::path path = folder_ / (std::string(251, 'n') + ".txt");
+  replaceFileAtomically(path.string(), "1\r\n");
+  EXPECT_EQ(readBytes(path), "1\r\n");
+  replaceFileAtomically(path.string(), "2\r\n");
+  EXPECT_EQ(readBytes(path), "2\r\n");
+  EXPECT_EQ(entries(folder_).size(), 1u);
+}
+
 TEST_F(AtomicReplaceTest, FollowsSymbolicLinksToTheRealFile) {
   fs::create_directory(folder_ / "real");
   const fs::path real = folder_ / "real" / "allan.txt";
