@@ -78,8 +78,7 @@ double frequencyEdf(NoiseType noise, float readingCount, int step);
 // Bounds of the frequency window's row `step`: sigma is the double conversion of the
 // 4-digit Allan-deviation text; the bounds are computed in double. Empty when the edf has no
 // chi-square points (below 1 or not finite).
-std::optional<ConfidenceBounds> frequencyBounds(NoiseType noise, float readingCount, int step,
-                                                double sigma);
+std::optional<ConfidenceBounds> frequencyBounds(NoiseType noise, float readingCount, int step, double sigma);
 
 // --- phase window -------------------------------------------------------------------
 

@@ -25,8 +25,8 @@ double fractionalDeviation(double readingHz, double nominalHz);
 
 enum class DeviationStatus {
   Ok,
-  NoReadings,       // N = 0: no deviation and no mean
-  InvalidNominal,   // nominal frequency zero or not finite: every quotient would be meaningless
+  NoReadings,      // N = 0: no deviation and no mean
+  InvalidNominal,  // nominal frequency zero or not finite: every quotient would be meaningless
 };
 
 struct FrequencyDeviations {

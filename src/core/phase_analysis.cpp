@@ -51,8 +51,10 @@ PhaseRate phaseRate(double first, double last, std::int64_t readingCount, std::i
     return rate;
   }
   // An exact 64-bit product: equal to the 32-bit one wherever that one does not wrap.
+  // The difference of the two doubles and the quotient are extended.
   const std::int64_t elapsed = (readingCount - 2) * static_cast<std::int64_t>(tauSeconds);
-  rate.value = (static_cast<long double>(last) - static_cast<long double>(first)) / static_cast<long double>(elapsed);
+  rate.value =
+      (static_cast<long double>(last) - static_cast<long double>(first)) / static_cast<long double>(elapsed);
   return rate;
 }
 
@@ -119,6 +121,7 @@ PolynomialFit fitPolynomial(std::span<const double> x, std::span<const float> a,
   fit.fitted.reserve(count);
   for (std::size_t k = 1; k <= count; ++k) {
     const long double v = static_cast<float>(k);
+    // The whole polynomial is evaluated in extended precision and rounded once.
     fit.fitted.push_back(static_cast<float>(((c1 * v + c0) + c2 * v * v) + c3 * v * v * v));
   }
   return fit;
@@ -166,9 +169,9 @@ PhaseAllan phaseAllanDeviation(std::span<const double> a, std::int32_t tauSecond
       double chain = 0.0;
       for (std::size_t i = start; i < last; i += stride) {
         // Second difference evaluated in extended precision, rounded to double.
-        const double d = static_cast<double>((static_cast<long double>(a[i + 2 * stride]) -
-                                              2.0L * static_cast<long double>(a[i + stride])) +
-                                             static_cast<long double>(a[i]));
+        const double d = static_cast<double>(
+            (static_cast<long double>(a[i + 2 * stride]) - 2.0L * static_cast<long double>(a[i + stride])) +
+            static_cast<long double>(a[i]));
         // Chain sum and Q are 8-byte reals: extended sums rounded to double when stored.
         chain = static_cast<double>(static_cast<long double>(chain) + std::pow(d, 2.0));
       }

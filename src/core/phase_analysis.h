@@ -27,9 +27,9 @@ enum class PhaseUnit : int {
 // Wrap constants of a unit: one wrap period P corresponds to one period of the nominal
 // frequency, and D scales the accumulated value to that period.
 struct PhaseUnitConstants {
-  double period;          // P
+  double period;           // P
   std::int32_t threshold;  // T: a jump of magnitude above T (strictly) is a wrap
-  double scale;           // D
+  double scale;            // D
 };
 
 // Degrees: P = 360, T = 180, D = 360. Time counts: P = 2 000 000, T = 1 000 000, D = 2 000 000.
@@ -95,8 +95,8 @@ enum class FitStatus {
 
 struct PolynomialFit {
   FitStatus status = FitStatus::Ok;
-  std::array<float, 7> powerSums{};    // S[b] = sum of x^b, b = 0 .. 2q (higher entries 0)
-  std::array<float, 4> rightSums{};    // R[d] = sum of x^d * A, d = 0 .. q (higher entries 0)
+  std::array<float, 7> powerSums{};     // S[b] = sum of x^b, b = 0 .. 2q (higher entries 0)
+  std::array<float, 4> rightSums{};     // R[d] = sum of x^d * A, d = 0 .. q (higher entries 0)
   std::array<float, 4> coefficients{};  // c0 .. c3; those above the order stay 0
   // Fitted value p(v) for v = 1 .. M at index v-1 (written at 9 digits). Empty unless Ok.
   std::vector<float> fitted;
@@ -136,9 +136,9 @@ enum class PhaseAllanStatus {
 };
 
 struct PhaseAllanRow {
-  double factor;  // n, the averaging factor (averaging time n * tau)
+  double factor;   // n, the averaging factor (averaging time n * tau)
   float variance;  // V in single precision
-  double sigma;   // sqrt(V) in double (written at 4 digits)
+  double sigma;    // sqrt(V) in double (written at 4 digits)
 };
 
 struct PhaseAllan {

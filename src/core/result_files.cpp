@@ -32,9 +32,13 @@ void appendLabelled(std::string& out, std::string_view label, std::string_view t
 
 }  // namespace
 
-std::string composeValueColumn(std::span<const std::string> texts) { return composeColumn(texts); }
+std::string composeValueColumn(std::span<const std::string> texts) {
+  return composeColumn(texts);
+}
 
-std::string composeValueColumn(std::span<const std::string_view> texts) { return composeColumn(texts); }
+std::string composeValueColumn(std::span<const std::string_view> texts) {
+  return composeColumn(texts);
+}
 
 std::string composeTable(std::span<const TableRow> rows) {
   std::string out;

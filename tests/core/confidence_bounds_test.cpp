@@ -13,8 +13,8 @@
 namespace kovia {
 namespace {
 
-constexpr double kNone = -1.0;      // no chi-square points
-constexpr double kApprox = -2.0;    // normal approximation
+constexpr double kNone = -1.0;    // no chi-square points
+constexpr double kApprox = -2.0;  // normal approximation
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -43,9 +43,11 @@ TEST(ChiSquareTableTest, Lookup) {
     double rowDf;  // the table row used, or kNone / kApprox
   };
   const Case cases[] = {
-      {1.0, 1},   {1.9999, 1},  {7.9, 7},   {std::nextafter(30.0, 0.0), 29}, {30.0, 30}, {35.7, 30},
-      {37.4, 30}, {49.99, 40},  {99.99, 90}, {100.0, 100},                    {100.5, kApprox},
-      {0.999, kNone}, {0.0, kNone}, {-3.0, kNone}, {kNan, kNone}, {kInf, kNone}, {-kInf, kNone},
+      {1.0, 1},       {1.9999, 1},   {7.9, 7},         {std::nextafter(30.0, 0.0), 29},
+      {30.0, 30},     {35.7, 30},    {37.4, 30},       {49.99, 40},
+      {99.99, 90},    {100.0, 100},  {100.5, kApprox}, {0.999, kNone},
+      {0.0, kNone},   {-3.0, kNone}, {kNan, kNone},    {kInf, kNone},
+      {-kInf, kNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.edf);
@@ -94,8 +96,8 @@ TEST(DegreesOfFreedomTest, FrequencyWindow) {
   };
   const Case cases[] = {
       {WhitePhase, 100, 0, 0x1.8feb50295fad4p+5},  // 101 * 98 / 198 = 49.99
-      {FlickerPhase, 6, 0, 0x1.80ba4c733421bp+1},   // logarithms kept extended
-      {FlickerPhase, 2, 0, 0x1.901ad29def03ep+0},   // the one type with an edf above 1 at N = 2
+      {FlickerPhase, 6, 0, 0x1.80ba4c733421bp+1},  // logarithms kept extended
+      {FlickerPhase, 2, 0, 0x1.901ad29def03ep+0},  // the one type with an edf above 1 at N = 2
       {WhiteFrequency, 2, 0, static_cast<double>(6.0L / 9.0L)},
       {FlickerFrequency, 8, 0, 0x1.5555555555556p+2},  // 2 * 36 / (2.3 * 8 - 4.9)
       {FlickerFrequency, 8, 1, 0x1.6db6db6db6db7p+1},  // 5 * 64 / (4 * 2 * (8 + 6))
@@ -105,7 +107,8 @@ TEST(DegreesOfFreedomTest, FrequencyWindow) {
       {RandomWalkFrequency, 3, 0, kInf},  // (N - 3)^2 = 0
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "noise " << static_cast<int>(c.noise) << " N " << c.n << " step " << c.step);
+    SCOPED_TRACE(testing::Message() << "noise " << static_cast<int>(c.noise) << " N " << c.n << " step "
+                                    << c.step);
     EXPECT_EQ(frequencyEdf(c.noise, c.n, c.step), c.edf);
   }
   // Flicker Frequency at step 0 never uses the m = 1 value of the later-step formula.
@@ -132,7 +135,8 @@ TEST(DegreesOfFreedomTest, PhaseWindow) {
       {RandomWalkFrequency, 3, 0, kInf},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "noise " << static_cast<int>(c.noise) << " M " << c.m << " step " << c.step);
+    SCOPED_TRACE(testing::Message() << "noise " << static_cast<int>(c.noise) << " M " << c.m << " step "
+                                    << c.step);
     EXPECT_EQ(phaseEdf(c.noise, c.m, c.step), c.edf);
   }
 }

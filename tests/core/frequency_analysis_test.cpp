@@ -14,9 +14,13 @@ namespace {
 
 // What the deviation stage writes and the Allan stage reads back: the 7-digit text of y,
 // converted and rounded to single precision.
-float throughDeviationText(double y) { return static_cast<float>(textToFloat(generalText(y, 7, '.'), '.')); }
+float throughDeviationText(double y) {
+  return static_cast<float>(textToFloat(generalText(y, 7, '.'), '.'));
+}
 
-std::string sigmaText(float sigma) { return generalText(sigma, 4, '.'); }
+std::string sigmaText(float sigma) {
+  return generalText(sigma, 4, '.');
+}
 
 TEST(ReadingMeanTest, SumsInDoubleAndRefusesAnEmptySeries) {
   const std::vector<double> readings = {0.1, 0.2, 0.3};
@@ -84,8 +88,8 @@ TEST(FrequencyAllanTest, LadderLength) {
     std::int64_t n;
     int steps;
   };
-  constexpr Case cases[] = {{0, 1}, {1, 1},  {2, 1},   {4, 1},  {5, 2},    {7, 2},
-                            {8, 2}, {9, 3},  {100, 6}, {129, 7}, {1000, 9}, {1000000, 19}};
+  constexpr Case cases[] = {{0, 1}, {1, 1}, {2, 1},   {4, 1},   {5, 2},    {7, 2},
+                            {8, 2}, {9, 3}, {100, 6}, {129, 7}, {1000, 9}, {1000000, 19}};
   for (const Case& c : cases) EXPECT_EQ(frequencyAllanStepCount(c.n), c.steps) << "N = " << c.n;
 }
 

@@ -208,7 +208,8 @@ TEST(PhaseAllanTest, LadderLength) {
     std::size_t m;
     int steps;
   };
-  constexpr Case cases[] = {{0, 0}, {1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {8, 2}, {9, 3}, {17, 4}, {1000000, 19}};
+  constexpr Case cases[] = {{0, 0}, {1, 0}, {2, 0}, {3, 1},  {4, 1},
+                            {5, 2}, {8, 2}, {9, 3}, {17, 4}, {1000000, 19}};
   for (const Case& c : cases) EXPECT_EQ(phaseAllanStepCount(c.m), c.steps) << "M = " << c.m;
 }
 

@@ -80,7 +80,8 @@ TEST(ResultFilesTest, ReportsEncodeTheirLabelsAsWindows1252) {
             "N\xFAmero de datos:\t5\r\n"
             "Desviaci\xF3n Fraccional:\t2.777778E-9\r\n");
   // Inserted texts are cell bytes and pass unchanged, an empty one included.
-  EXPECT_EQ(composePhaseReport("", "1,5E-9"), "N\xFAmero de datos:\t\r\nDesviaci\xF3n Fraccional:\t1,5E-9\r\n");
+  EXPECT_EQ(composePhaseReport("", "1,5E-9"),
+            "N\xFAmero de datos:\t\r\nDesviaci\xF3n Fraccional:\t1,5E-9\r\n");
 }
 
 TEST(ResultFilesTest, WritersReplaceTheFileUnderItsFullPath) {
