@@ -6,11 +6,10 @@
 // OnClick() as an operator event, through the handler guard; a disabled half does nothing.
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QPointer>
-
-class QAction;
-class QToolButton;
+#include <QToolButton>
 
 namespace kovia {
 
