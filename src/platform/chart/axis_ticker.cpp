@@ -9,6 +9,8 @@ namespace {
 
 // At most this many major ticks on a logarithmic axis before decades are skipped.
 constexpr int kMaxLogTicks = 8;
+// Inside a decade every mantissa 1..9 is a labelled tick only while this few fit; else 1-2-5.
+constexpr int kMaxMantissaTicks = 5;
 
 QVector<double> mantissaSet(int count) {
   if (count <= 0) return {1, 2, 3, 4, 5, 6, 7, 8, 9};
@@ -42,8 +44,8 @@ double AxisTicker::getTickStep(const QCPRange& range) {
       return decadeStep_;
     }
     for (int level = 0; level < 2; ++level) {
-      if (mantissaTickCount(mantissaSet(level), range) <= kMaxLogTicks &&
-          mantissaTickCount(mantissaSet(level), range) >= 2) {
+      const int count = mantissaTickCount(mantissaSet(level), range);
+      if (count >= 2 && count <= (level == 0 ? kMaxMantissaTicks : kMaxLogTicks)) {
         logMode_ = LogMode::Mantissas;
         mantissaLevel_ = level;
         return 1.0;
@@ -87,7 +89,18 @@ QVector<double> AxisTicker::createSubTickVector(int subTickCount, const QVector<
     }
     return sub;
   }
-  if (logMode_ == LogMode::Mantissas) return QCPAxisTicker::createSubTickVector(std::min(subTickCount, 4), ticks);
+  if (logMode_ == LogMode::Mantissas) {
+    // The whole mantissas that are not labelled become the minor ticks.
+    QVector<double> sub;
+    if (mantissaLevel_ == 0 || subTickCount == 0) return sub;
+    for (qsizetype i = 0; i + 1 < ticks.size(); ++i) {
+      const double decade = std::pow(10.0, std::floor(std::log10(ticks[i]) + 1e-9));
+      for (double m = std::round(ticks[i] / decade) + 1; m * decade < ticks[i + 1] * (1 - 1e-9); ++m) {
+        sub.append(m * decade);
+      }
+    }
+    return sub;
+  }
   return QCPAxisTicker::createSubTickVector(subTickCount, ticks);
 }
 

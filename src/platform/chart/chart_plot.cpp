@@ -110,12 +110,14 @@ QSize ChartDecor::depthOffset() const {
 void ChartDecor::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(false); }
 
 void ChartDecor::draw(QCPPainter* painter) {
-  const QRectF area = mParentPlot->axisRect()->rect();
+  const QRect rect = mParentPlot->axisRect()->rect();
+  const QRectF area = rect;
   if (part_ == Part::Frame) {
     if (!chart_->framePen().visible) return;
     painter->setPen(toQPen(chart_->framePen()));
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(area);
+    // On the same pixel rows and columns as the axis lines.
+    painter->drawRect(QRectF(QPointF(rect.left(), rect.top()), QPointF(rect.right(), rect.bottom())));
     return;
   }
   const QSize depth = depthOffset();
@@ -159,6 +161,8 @@ ChartPlot::ChartPlot(Chart* chart) : chart_(chart), widget_(new PlotWidget(chart
   }
   widget_->legend->setVisible(false);
   widget_->legend->setFont(chartFont(11));
+  // Series are drawn over the axis lines and the frame, so points on a limit stay whole.
+  widget_->moveLayer(widget_->layer(QStringLiteral("main")), widget_->layer(QStringLiteral("axes")));
   walls_ = new ChartDecor(widget_, chart, ChartDecor::Part::Walls);
   frame_ = new ChartDecor(widget_, chart, ChartDecor::Part::Frame);
   // Whoever asks QCustomPlot for a picture (the chart, or QCustomPlot itself on a resize)
@@ -280,10 +284,15 @@ void ChartPlot::render(QPainter& painter, const QRectF& target, QSize logicalSiz
     recorder.setMode(QCPPainter::pmNonCosmetic);
     widget_->toPainter(&recorder, logicalSize.width(), logicalSize.height());
   }
+  // Playing a picture back converts from the picture's resolution to the device's; the
+  // remaining scale takes the logical size onto the target rectangle.
+  const QPaintDevice* device = painter.device();
+  const double dpiX = device != nullptr && device->logicalDpiX() > 0 ? device->logicalDpiX() : picture.logicalDpiX();
+  const double dpiY = device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : picture.logicalDpiY();
   painter.save();
   painter.translate(target.topLeft());
-  painter.scale(target.width() / logicalSize.width(), target.height() / logicalSize.height());
-  painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+  painter.scale(target.width() / logicalSize.width() * picture.logicalDpiX() / dpiX,
+                target.height() / logicalSize.height() * picture.logicalDpiY() / dpiY);
   painter.drawPicture(QPointF(0, 0), picture);
   painter.restore();
   // toPainter left the layout at the picture's size; lay the chart out for the screen again.
@@ -297,7 +306,7 @@ int ChartPlot::pointAt(Series* series, QPoint pixel) {
   layout();
   const QCPAxis* kx = qcpAxis(series->horizontalAxis());
   const QCPAxis* ky = qcpAxis(series->verticalAxis());
-  const QRectF area = QRectF(plotArea()).adjusted(-0.5, -0.5, 0.5, 0.5);
+  const QRectF area = plotAreaWithEdges(plotArea());
   const double tx = series->pointerVisible() ? std::clamp(series->horizSize(), 0, 100) + 1.0 : 3.0;
   const double ty = series->pointerVisible() ? std::clamp(series->vertSize(), 0, 100) + 1.0 : 3.0;
   const std::vector<double>& xs = series->xs();

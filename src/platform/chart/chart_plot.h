@@ -18,6 +18,9 @@ class Axis;
 class Chart;
 class Series;
 
+// The plotting area extended to the points that lie exactly on an axis limit.
+QRectF plotAreaWithEdges(const QRect& area);
+
 // QCustomPlot with its layout pass reachable, so that pixel queries can lay the chart out
 // without drawing it.
 class PlotWidget : public QCustomPlot {

@@ -24,6 +24,12 @@ double drawableValue(double y) { return std::isfinite(y) ? y : std::numeric_limi
 
 }  // namespace
 
+QRectF plotAreaWithEdges(const QRect& area) {
+  // QCustomPlot maps an axis' upper limit one pixel beyond the rectangle on vertical axes:
+  // points exactly on a limit belong to the plot.
+  return QRectF(area).adjusted(-1.5, -1.5, 1.5, 1.5);
+}
+
 SeriesGraph::SeriesGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, Series* series)
     : QCPGraph(keyAxis, valueAxis), series_(series) {
   setAdaptiveSampling(true);
@@ -98,7 +104,7 @@ void SeriesGraph::drawPointer(QCPPainter* painter, QPointF c, Color fill) const 
   const PointerStyle style = series_->pointerStyle();
   if ((h == 0 && v == 0) || style == PointerStyle::SmallDot) {
     painter->setPen(QPen(fillColor, 1.0));
-    painter->drawPoint(QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5));
+    painter->drawPoint(c);
     return;
   }
   painter->setBrush(fillColor);
@@ -163,12 +169,21 @@ void SeriesGraph::draw(QCPPainter* painter) {
   getVisibleDataBounds(begin, end, QCPDataRange(0, dataCount()));
   if (begin == end) return;
   QVector<QCPGraphData> sampled;
-  getOptimizedScatterData(&sampled, begin, end);
+  {
+    // The sampling keeps only values strictly inside the value range, which would drop the
+    // points that define automatic limits; it runs on a range widened by 0.1 %.
+    const QCPRange range = mValueAxis->range();
+    const bool log = mValueAxis->scaleType() == QCPAxis::stLogarithmic;
+    mValueAxis->setRange(log ? QCPRange(range.lower / 1.001, range.upper * 1.001)
+                             : QCPRange(range.lower - range.size() * 1e-3, range.upper + range.size() * 1e-3));
+    getOptimizedScatterData(&sampled, begin, end);
+    mValueAxis->setRange(range);
+  }
 
   // Each sampled point is a copy of a data point, in data order: walk the data alongside to
   // learn its position. Identical points take the colour of the last one added, which is
   // the one on top when all are drawn.
-  const QRectF inside = QRectF(area).adjusted(-0.5, -0.5, 0.5, 0.5);
+  const QRectF inside = plotAreaWithEdges(area);
   const auto first = mDataContainer->constBegin();
   auto cursor = begin;
   auto runEnd = begin;
@@ -192,8 +207,9 @@ void SeriesGraph::draw(QCPPainter* painter) {
   if (series_->pointerVisible()) {
     painter->setAntialiasing(true);
     for (qsizetype i = 0; i < pixels.size(); ++i) {
-      // Centred on a pixel centre, so that outlines fall on whole pixels and stay crisp.
-      const QPointF centre(std::floor(pixels[i].x()) + 0.5, std::floor(pixels[i].y()) + 0.5);
+      // On whole pixels (the antialiasing painter adds the half-pixel shift), so that
+      // outlines fall on pixel centres and stay crisp.
+      const QPointF centre(std::floor(pixels[i].x()), std::floor(pixels[i].y()));
       drawPointer(painter, centre, colorAt(positions[static_cast<std::size_t>(i)]));
     }
   }
