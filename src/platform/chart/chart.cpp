@@ -264,8 +264,7 @@ void Chart::drawTo(QPainter& painter, const QRectF& target, QSize logicalSize) {
 QImage Chart::toImage(QSize size) {
   QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image.fill(Qt::white);
-  QPainter painter(&image);
-  drawTo(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), image.size());
+  plot_->renderImage(image);
   return image;
 }
 

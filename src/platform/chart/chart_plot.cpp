@@ -299,6 +299,16 @@ void ChartPlot::render(QPainter& painter, const QRectF& target, QSize logicalSiz
   layout();
 }
 
+void ChartPlot::renderImage(QImage& image) {
+  syncLook();
+  syncData();
+  {
+    QCPPainter painter(&image);
+    widget_->toPainter(&painter, image.width(), image.height());
+  }
+  layout();
+}
+
 QRect ChartPlot::plotArea() const { return widget_->axisRect()->rect(); }
 
 int ChartPlot::pointAt(Series* series, QPoint pixel) {

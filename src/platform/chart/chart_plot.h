@@ -68,6 +68,9 @@ class SeriesGraph : public QCPGraph {
   const std::vector<int>& order() const { return order_; }
   // Draws one pointer of the series centred on `center`.
   void drawPointer(QCPPainter* painter, QPointF center, Color fill) const;
+  // The same in two steps, so that a run of points of one colour sets the pen only once.
+  void setPointerColors(QCPPainter* painter, Color fill) const;
+  void drawPointerShape(QCPPainter* painter, QPointF center) const;
 
  protected:
   QRect clipRect() const override;
@@ -77,6 +80,7 @@ class SeriesGraph : public QCPGraph {
  private:
   void drawMarks(QCPPainter* painter, const QVector<QPointF>& pixels, const std::vector<int>& positions) const;
   Color lineColor() const;
+  bool pointerIsDot() const;
 
   Series* series_;
   std::vector<int> order_;
@@ -117,6 +121,8 @@ class ChartPlot {
   void replot();
   // Records the chart, laid out at `logicalSize`, into a picture painted into `target`.
   void render(QPainter& painter, const QRectF& target, QSize logicalSize);
+  // Draws the chart straight onto a white image of its own size (no picture in between).
+  void renderImage(QImage& image);
 
   int pointAt(Series* series, QPoint pixel);
   QPoint pointPixel(Series* series, int index);

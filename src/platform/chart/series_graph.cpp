@@ -94,47 +94,56 @@ Color SeriesGraph::lineColor() const {
   return uniform && first != kSeriesColor ? first : series_->seriesColor();
 }
 
-void SeriesGraph::drawPointer(QCPPainter* painter, QPointF c, Color fill) const {
-  const double h = std::clamp(series_->horizSize(), 0, kMaxDrawnSize);
-  const double v = std::clamp(series_->vertSize(), 0, kMaxDrawnSize);
+bool SeriesGraph::pointerIsDot() const {
+  return series_->pointerStyle() == PointerStyle::SmallDot || (series_->horizSize() <= 0 && series_->vertSize() <= 0);
+}
+
+void SeriesGraph::setPointerColors(QCPPainter* painter, Color fill) const {
   const QColor fillColor = toQColor(fill);
   const Color penColor = series_->pointerPenColor() == kPointColor ? fill : series_->pointerPenColor();
-  const QPen outline = series_->pointerPenVisible() ? QPen(toQColor(penColor), 1.0) : QPen(Qt::NoPen);
-  const QPen stroke(series_->pointerPenVisible() ? toQColor(penColor) : fillColor, 1.0);
   const PointerStyle style = series_->pointerStyle();
-  if ((h == 0 && v == 0) || style == PointerStyle::SmallDot) {
+  painter->setBrush(fillColor);
+  if (pointerIsDot()) {
     painter->setPen(QPen(fillColor, 1.0));
+  } else if (style == PointerStyle::Cross || style == PointerStyle::DiagonalCross || style == PointerStyle::Star ||
+             style == PointerStyle::Dash) {
+    // Pointers made of strokes: the outline colour, or the point's own without an outline.
+    painter->setPen(QPen(series_->pointerPenVisible() ? toQColor(penColor) : fillColor, 1.0));
+  } else {
+    painter->setPen(series_->pointerPenVisible() ? QPen(toQColor(penColor), 1.0) : QPen(Qt::NoPen));
+  }
+}
+
+void SeriesGraph::drawPointerShape(QCPPainter* painter, QPointF c) const {
+  const double h = std::clamp(series_->horizSize(), 0, kMaxDrawnSize);
+  const double v = std::clamp(series_->vertSize(), 0, kMaxDrawnSize);
+  const PointerStyle style = series_->pointerStyle();
+  if (pointerIsDot()) {
     painter->drawPoint(c);
     return;
   }
-  painter->setBrush(fillColor);
   switch (style) {
     case PointerStyle::Rectangle:
-      painter->setPen(outline);
       painter->drawRect(QRectF(c.x() - h, c.y() - v, 2 * h, 2 * v));
       break;
     case PointerStyle::Circle:
-      painter->setPen(outline);
       painter->drawEllipse(c, h, v);
       break;
     case PointerStyle::Triangle:
     case PointerStyle::DownTriangle: {
       const double s = style == PointerStyle::Triangle ? 1.0 : -1.0;
       const QPointF p[3] = {{c.x(), c.y() - s * v}, {c.x() + h, c.y() + s * v}, {c.x() - h, c.y() + s * v}};
-      painter->setPen(outline);
       painter->drawPolygon(p, 3);
       break;
     }
     case PointerStyle::Diamond: {
       const QPointF p[4] = {{c.x(), c.y() - v}, {c.x() + h, c.y()}, {c.x(), c.y() + v}, {c.x() - h, c.y()}};
-      painter->setPen(outline);
       painter->drawPolygon(p, 4);
       break;
     }
     case PointerStyle::Cross:
     case PointerStyle::DiagonalCross:
     case PointerStyle::Star:
-      painter->setPen(stroke);
       if (style != PointerStyle::DiagonalCross) {
         painter->drawLine(QPointF(c.x() - h, c.y()), QPointF(c.x() + h, c.y()));
         painter->drawLine(QPointF(c.x(), c.y() - v), QPointF(c.x(), c.y() + v));
@@ -145,12 +154,16 @@ void SeriesGraph::drawPointer(QCPPainter* painter, QPointF c, Color fill) const 
       }
       break;
     case PointerStyle::Dash:
-      painter->setPen(stroke);
       painter->drawLine(QPointF(c.x() - h, c.y()), QPointF(c.x() + h, c.y()));
       break;
     case PointerStyle::SmallDot:
       break;
   }
+}
+
+void SeriesGraph::drawPointer(QCPPainter* painter, QPointF center, Color fill) const {
+  setPointerColors(painter, fill);
+  drawPointerShape(painter, center);
 }
 
 void SeriesGraph::draw(QCPPainter* painter) {
@@ -206,11 +219,18 @@ void SeriesGraph::draw(QCPPainter* painter) {
 
   if (series_->pointerVisible()) {
     painter->setAntialiasing(true);
+    bool prepared = false;
+    Color current = 0;
     for (qsizetype i = 0; i < pixels.size(); ++i) {
+      const Color color = colorAt(positions[static_cast<std::size_t>(i)]);
+      if (!prepared || color != current) {
+        setPointerColors(painter, color);
+        current = color;
+        prepared = true;
+      }
       // On whole pixels (the antialiasing painter adds the half-pixel shift), so that
       // outlines fall on pixel centres and stay crisp.
-      const QPointF centre(std::floor(pixels[i].x()), std::floor(pixels[i].y()));
-      drawPointer(painter, centre, colorAt(positions[static_cast<std::size_t>(i)]));
+      drawPointerShape(painter, QPointF(std::floor(pixels[i].x()), std::floor(pixels[i].y())));
     }
   }
   if (series_->marksVisible()) drawMarks(painter, pixels, positions);
