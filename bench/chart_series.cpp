@@ -22,7 +22,9 @@ void settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-double reading(int i) { return 10000000.0 + 0.004 * std::sin(i * 1e-4) + 0.001 * std::sin(i * 1.7); }
+double reading(int i) {
+  return 10000000.0 + 0.004 * std::sin(i * 1e-4) + 0.001 * std::sin(i * 1.7);
+}
 
 void fill(Series* series) {
   for (int i = 0; i < kPoints; ++i) {
@@ -53,7 +55,8 @@ void BM_AddMillionColouredPointsAndReplot(benchmark::State& state) {
     settle();
     replots += chart->replotCount() - before;
   }
-  state.counters["replots_per_burst"] = static_cast<double>(replots) / static_cast<double>(state.iterations());
+  state.counters["replots_per_burst"] =
+      static_cast<double>(replots) / static_cast<double>(state.iterations());
   delete chart;
 }
 BENCHMARK(BM_AddMillionColouredPointsAndReplot)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -8,7 +8,11 @@
 namespace kovia {
 
 Axis::Axis(Chart* chart, Position position)
-    : QObject(chart), chart_(chart), position_(position), titleFont_(chartFont(12)), labelFont_(chartFont(11)) {
+    : QObject(chart),
+      chart_(chart),
+      position_(position),
+      titleFont_(chartFont(12)),
+      labelFont_(chartFont(11)) {
   static const char* const kNames[] = {"LeftAxis", "BottomAxis", "RightAxis", "TopAxis"};
   setObjectName(QString::fromLatin1(kNames[static_cast<int>(position)]));
   if (position == Position::Right || position == Position::Top) {
@@ -17,11 +21,17 @@ Axis::Axis(Chart* chart, Position position)
   }
 }
 
-void Axis::changed() { chart_->modelChanged(); }
+void Axis::changed() {
+  chart_->modelChanged();
+}
 
-double Axis::minimum() const { return autoMin_ ? chart_->automaticRange(this).first : fixedMin_; }
+double Axis::minimum() const {
+  return autoMin_ ? chart_->automaticRange(this).first : fixedMin_;
+}
 
-double Axis::maximum() const { return autoMax_ ? chart_->automaticRange(this).second : fixedMax_; }
+double Axis::maximum() const {
+  return autoMax_ ? chart_->automaticRange(this).second : fixedMax_;
+}
 
 void Axis::setAutomatic(bool on) {
   setAutomaticMinimum(on);
@@ -51,7 +61,9 @@ void Axis::setMinMax(double a, double b) {
   changed();
 }
 
-Axis::Scale Axis::scale() const { return Scale{automatic(), autoMin_, autoMax_, minimum(), maximum()}; }
+Axis::Scale Axis::scale() const {
+  return Scale{automatic(), autoMin_, autoMax_, minimum(), maximum()};
+}
 
 void Axis::restoreScale(const Scale& saved) {
   autoMin_ = saved.automaticMinimum;
@@ -119,7 +131,9 @@ void Axis::setTitleSymbolFont(bool on) {
   changed();
 }
 
-QString Axis::drawnTitle() const { return titleSymbol_ ? symbolFontText(titleCaption_) : titleCaption_; }
+QString Axis::drawnTitle() const {
+  return titleSymbol_ ? symbolFontText(titleCaption_) : titleCaption_;
+}
 
 void Axis::setLabelFormat(const QString& format) {
   labelFormat_ = format;

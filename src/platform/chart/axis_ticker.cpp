@@ -55,7 +55,9 @@ double AxisTicker::getTickStep(const QCPRange& range) {
   return QCPAxisTicker::getTickStep(range);
 }
 
-int AxisTicker::getSubTickCount(double) { return axis_->minorTickCount(); }
+int AxisTicker::getSubTickCount(double) {
+  return axis_->minorTickCount();
+}
 
 QVector<double> AxisTicker::createTickVector(double tickStep, const QCPRange& range) {
   QVector<double> ticks;

@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QRubberBand>
 #include <QTimer>
 #include <cmath>
@@ -15,8 +15,8 @@ namespace kovia {
 namespace {
 
 // Colours of series added without one of their own, in turn.
-constexpr Color kPalette[] = {0x000000FF, 0x00008000, 0x00FF0000, 0x00FF00FF, 0x00808000, 0x00800000,
-                              0x00000080, 0x00008080};
+constexpr Color kPalette[] = {0x000000FF, 0x00008000, 0x00FF0000, 0x00FF00FF,
+                              0x00808000, 0x00800000, 0x00000080, 0x00008080};
 
 // A press followed by less movement than this is a click, not a drag.
 constexpr int kDragThreshold = 3;
@@ -54,7 +54,8 @@ void ChartText::setVisible(bool on) {
 
 Chart::Chart(QWidget* parent)
     : QWidget(parent), title_(this, chartFont(13, true)), foot_(this, chartFont(11)) {
-  for (int p = 0; p < 4; ++p) axes_[static_cast<std::size_t>(p)] = new Axis(this, static_cast<Axis::Position>(p));
+  for (int p = 0; p < 4; ++p)
+    axes_[static_cast<std::size_t>(p)] = new Axis(this, static_cast<Axis::Position>(p));
   const QString point = QLocale::system().decimalPoint();
   if (point.size() == 1 && point.at(0).unicode() < 128) decimalSeparator_ = point.at(0).toLatin1();
   setMouseTracking(true);
@@ -235,7 +236,9 @@ void Chart::flushReplot() {
   plot_->replot();
 }
 
-void Chart::replotNow() { flushReplot(); }
+void Chart::replotNow() {
+  flushReplot();
+}
 
 void Chart::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -329,8 +332,9 @@ void Chart::zoomToPixels(const QRect& rect) {
   std::array<std::pair<double, double>, 4> limits;
   for (std::size_t i = 0; i < 4; ++i) {
     const QCPAxis* a = plot_->qcpAxis(axes_[i]);
-    limits[i] = axes_[i]->horizontal() ? std::pair(a->pixelToCoord(rect.left()), a->pixelToCoord(rect.right()))
-                                       : std::pair(a->pixelToCoord(rect.bottom()), a->pixelToCoord(rect.top()));
+    limits[i] = axes_[i]->horizontal()
+                    ? std::pair(a->pixelToCoord(rect.left()), a->pixelToCoord(rect.right()))
+                    : std::pair(a->pixelToCoord(rect.bottom()), a->pixelToCoord(rect.top()));
   }
   saveScalesIfNone();
   for (std::size_t i = 0; i < 4; ++i) axes_[i]->setMinMax(limits[i].first, limits[i].second);
@@ -346,7 +350,8 @@ void Chart::panByPixels(QPoint delta) {
     const QCPAxis* a = plot_->qcpAxis(axes_[i]);
     const double shift = axes_[i]->horizontal() ? delta.x() : delta.y();
     const QCPRange r = a->range();
-    limits[i] = {a->pixelToCoord(a->coordToPixel(r.lower) - shift), a->pixelToCoord(a->coordToPixel(r.upper) - shift)};
+    limits[i] = {a->pixelToCoord(a->coordToPixel(r.lower) - shift),
+                 a->pixelToCoord(a->coordToPixel(r.upper) - shift)};
   }
   saveScalesIfNone();
   for (std::size_t i = 0; i < 4; ++i) axes_[i]->setMinMax(limits[i].first, limits[i].second);

@@ -65,6 +65,8 @@ class Chart : public QWidget {
 
  public:
   explicit Chart(QWidget* parent = nullptr);
+  // A chart named as the window designs it (its objectName, which the scenario runner uses).
+  explicit Chart(const QString& name, QWidget* parent = nullptr) : Chart(parent) { setObjectName(name); }
   ~Chart() override;
 
   ChartText& title() { return title_; }
@@ -169,8 +171,8 @@ class Chart : public QWidget {
 
  signals:
   // A mouse button was pressed over a plotted point; no zoom or pan starts for that press.
-  void clickSeries(kovia::Series* series, int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                   int y);
+  void clickSeries(kovia::Series* series, int index, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                   int x, int y);
   void dblClick();
   void mouseMove(Qt::KeyboardModifiers shift, int x, int y);
 

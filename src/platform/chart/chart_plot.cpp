@@ -101,13 +101,16 @@ ChartDecor::ChartDecor(QCustomPlot* plot, const Chart* chart, Part part)
 QSize ChartDecor::depthOffset() const {
   if (!chart_->view3D()) return QSize(0, 0);
   const QRect viewport = mParentPlot->viewport();
-  const double depth = chart_->chart3DPercent() / 100.0 * 0.08 * std::min(viewport.width(), viewport.height());
+  const double depth =
+      chart_->chart3DPercent() / 100.0 * 0.08 * std::min(viewport.width(), viewport.height());
   const double toRadians = std::numbers::pi / 180.0;
   return QSize(static_cast<int>(std::lround(depth * std::fabs(std::cos(chart_->rotation() * toRadians)))),
                static_cast<int>(std::lround(depth * std::fabs(std::cos(chart_->elevation() * toRadians)))));
 }
 
-void ChartDecor::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(false); }
+void ChartDecor::applyDefaultAntialiasingHint(QCPPainter* painter) const {
+  painter->setAntialiasing(false);
+}
 
 void ChartDecor::draw(QCPPainter* painter) {
   const QRect rect = mParentPlot->axisRect()->rect();
@@ -121,7 +124,8 @@ void ChartDecor::draw(QCPPainter* painter) {
     return;
   }
   const QSize depth = depthOffset();
-  const QBrush back = chart_->backWallTransparent() ? QBrush(Qt::NoBrush) : QBrush(toQColor(chart_->backWallColor()));
+  const QBrush back =
+      chart_->backWallTransparent() ? QBrush(Qt::NoBrush) : QBrush(toQColor(chart_->backWallColor()));
   if (depth.isNull()) {
     painter->fillRect(area, back);
     return;
@@ -134,7 +138,8 @@ void ChartDecor::draw(QCPPainter* painter) {
   const QPointF left[4] = {area.topLeft(), area.topLeft() + o, area.bottomLeft() + o, area.bottomLeft()};
   painter->setBrush(toQColor(chart_->leftWallColor()));
   painter->drawPolygon(left, 4);
-  const QPointF bottom[4] = {area.bottomLeft(), area.bottomLeft() + o, area.bottomRight() + o, area.bottomRight()};
+  const QPointF bottom[4] = {area.bottomLeft(), area.bottomLeft() + o, area.bottomRight() + o,
+                             area.bottomRight()};
   painter->setBrush(toQColor(chart_->bottomWallColor()));
   painter->drawPolygon(bottom, 4);
 }
@@ -197,7 +202,9 @@ SeriesGraph* ChartPlot::graphFor(Series* series) {
   return it->second;
 }
 
-void ChartPlot::syncBackground() { widget_->setBackground(panelBrush(*chart_)); }
+void ChartPlot::syncBackground() {
+  widget_->setBackground(panelBrush(*chart_));
+}
 
 void ChartPlot::syncAxis(const Axis* axis) {
   QCPAxis* a = qcpAxis(axis);
@@ -259,7 +266,8 @@ void ChartPlot::syncLook() {
     if (graph->keyAxis() != key) graph->setKeyAxis(key);
     if (graph->valueAxis() != value) graph->setValueAxis(value);
     graph->setName(series->title());
-    if (chart_->legendVisible() && series->visible() && !series->title().isEmpty()) graph->addToLegend(legend);
+    if (chart_->legendVisible() && series->visible() && !series->title().isEmpty())
+      graph->addToLegend(legend);
   }
 }
 
@@ -272,7 +280,9 @@ void ChartPlot::layout() {
   widget_->updateLayout();
 }
 
-void ChartPlot::replot() { widget_->replot(QCustomPlot::rpQueuedRefresh); }
+void ChartPlot::replot() {
+  widget_->replot(QCustomPlot::rpQueuedRefresh);
+}
 
 void ChartPlot::render(QPainter& painter, const QRectF& target, QSize logicalSize) {
   if (logicalSize.isEmpty() || target.isEmpty()) return;
@@ -287,8 +297,10 @@ void ChartPlot::render(QPainter& painter, const QRectF& target, QSize logicalSiz
   // Playing a picture back converts from the picture's resolution to the device's; the
   // remaining scale takes the logical size onto the target rectangle.
   const QPaintDevice* device = painter.device();
-  const double dpiX = device != nullptr && device->logicalDpiX() > 0 ? device->logicalDpiX() : picture.logicalDpiX();
-  const double dpiY = device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : picture.logicalDpiY();
+  const double dpiX =
+      device != nullptr && device->logicalDpiX() > 0 ? device->logicalDpiX() : picture.logicalDpiX();
+  const double dpiY =
+      device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : picture.logicalDpiY();
   painter.save();
   painter.translate(target.topLeft());
   painter.scale(target.width() / logicalSize.width() * picture.logicalDpiX() / dpiX,
@@ -309,7 +321,9 @@ void ChartPlot::renderImage(QImage& image) {
   layout();
 }
 
-QRect ChartPlot::plotArea() const { return widget_->axisRect()->rect(); }
+QRect ChartPlot::plotArea() const {
+  return widget_->axisRect()->rect();
+}
 
 int ChartPlot::pointAt(Series* series, QPoint pixel) {
   if (!series->visible() || series->count() == 0) return -1;
@@ -335,7 +349,8 @@ QPoint ChartPlot::pointPixel(Series* series, int index) {
   layout();
   const double x = qcpAxis(series->horizontalAxis())->coordToPixel(series->xValue(index));
   const double y = qcpAxis(series->verticalAxis())->coordToPixel(series->yValue(index));
-  if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 1e9 || std::fabs(y) > 1e9) return QPoint(-1, -1);
+  if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 1e9 || std::fabs(y) > 1e9)
+    return QPoint(-1, -1);
   return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
 }
 

@@ -78,7 +78,8 @@ class SeriesGraph : public QCPGraph {
   void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
 
  private:
-  void drawMarks(QCPPainter* painter, const QVector<QPointF>& pixels, const std::vector<int>& positions) const;
+  void drawMarks(QCPPainter* painter, const QVector<QPointF>& pixels,
+                 const std::vector<int>& positions) const;
   Color lineColor() const;
   bool pointerIsDot() const;
 

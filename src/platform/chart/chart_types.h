@@ -12,14 +12,33 @@ namespace kovia {
 
 // How a series draws each point. A flat dash is either Dash (a horizontal bar one pixel
 // high) or Rectangle with a vertical size of 1, as the point dialog's "Raya" sets it.
-enum class PointerStyle { Rectangle, Circle, Triangle, DownTriangle, Cross, DiagonalCross, Star, Diamond, SmallDot, Dash };
+enum class PointerStyle {
+  Rectangle,
+  Circle,
+  Triangle,
+  DownTriangle,
+  Cross,
+  DiagonalCross,
+  Star,
+  Diamond,
+  SmallDot,
+  Dash
+};
 
 // A point series draws pointers and no line; a line series draws a line and no pointers.
 // Both switches stay available on either kind.
 enum class SeriesKind { Point, Line };
 
 // Directions of the panel gradient, in the order of the panel dialog's direction list.
-enum class GradientDirection { TopBottom, BottomTop, LeftRight, RightLeft, FromCenter, FromTopLeft, FromBottomLeft };
+enum class GradientDirection {
+  TopBottom,
+  BottomTop,
+  LeftRight,
+  RightLeft,
+  FromCenter,
+  FromTopLeft,
+  FromBottomLeft
+};
 
 enum class LineStyle { Solid, Dash, Dot, DashDot, DashDotDot };
 
@@ -36,7 +55,9 @@ constexpr Color kSeriesColor = 0x20000000;
 // A pointer outline of this colour takes each point's own colour.
 constexpr Color kPointColor = 0x20000001;
 
-inline QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+inline QColor toQColor(Color c) {
+  return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 inline Color fromQColor(const QColor& c) {
   return makeColor(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                    static_cast<std::uint8_t>(c.blue()));

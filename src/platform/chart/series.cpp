@@ -46,7 +46,9 @@ void Series::dataChanged() {
   chart_->modelChanged();
 }
 
-void Series::lookChanged() { chart_->modelChanged(); }
+void Series::lookChanged() {
+  chart_->modelChanged();
+}
 
 void Series::clear() {
   xs_.clear();
@@ -175,7 +177,9 @@ void Series::setVerticalAxis(Axis* axis) {
   lookChanged();
 }
 
-int Series::pointAt(QPoint pixel) { return chart_->plot().pointAt(this, pixel); }
+int Series::pointAt(QPoint pixel) {
+  return chart_->plot().pointAt(this, pixel);
+}
 
 QPoint Series::pointPixel(int index) {
   checkIndex(index);

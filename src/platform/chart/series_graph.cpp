@@ -20,7 +20,9 @@ bool samePoint(const QCPGraphData& a, const QCPGraphData& b) {
   return a.key == b.key && (a.value == b.value || (std::isnan(a.value) && std::isnan(b.value)));
 }
 
-double drawableValue(double y) { return std::isfinite(y) ? y : std::numeric_limits<double>::quiet_NaN(); }
+double drawableValue(double y) {
+  return std::isfinite(y) ? y : std::numeric_limits<double>::quiet_NaN();
+}
 
 }  // namespace
 
@@ -49,9 +51,11 @@ void SeriesGraph::syncData() {
   const std::vector<double>& xs = series_->xs();
   const std::vector<double>& ys = series_->ys();
   const std::size_t n = xs.size();
-  if (series_->generation() == syncedGeneration_ && series_->sortedByX() && order_.empty() && n >= syncedCount_) {
+  if (series_->generation() == syncedGeneration_ && series_->sortedByX() && order_.empty() &&
+      n >= syncedCount_) {
     // Appended in key order: single adds keep equal keys in the order they were added.
-    for (std::size_t i = syncedCount_; i < n; ++i) mDataContainer->add(QCPGraphData(xs[i], drawableValue(ys[i])));
+    for (std::size_t i = syncedCount_; i < n; ++i)
+      mDataContainer->add(QCPGraphData(xs[i], drawableValue(ys[i])));
   } else {
     order_.clear();
     QVector<QCPGraphData> data;
@@ -69,7 +73,8 @@ void SeriesGraph::syncData() {
       });
       data.reserve(static_cast<qsizetype>(order_.size()));
       for (int i : order_) {
-        data.append(QCPGraphData(xs[static_cast<std::size_t>(i)], drawableValue(ys[static_cast<std::size_t>(i)])));
+        data.append(
+            QCPGraphData(xs[static_cast<std::size_t>(i)], drawableValue(ys[static_cast<std::size_t>(i)])));
       }
     }
     mDataContainer->set(data, true);
@@ -95,7 +100,8 @@ Color SeriesGraph::lineColor() const {
 }
 
 bool SeriesGraph::pointerIsDot() const {
-  return series_->pointerStyle() == PointerStyle::SmallDot || (series_->horizSize() <= 0 && series_->vertSize() <= 0);
+  return series_->pointerStyle() == PointerStyle::SmallDot ||
+         (series_->horizSize() <= 0 && series_->vertSize() <= 0);
 }
 
 void SeriesGraph::setPointerColors(QCPPainter* painter, Color fill) const {
@@ -105,8 +111,8 @@ void SeriesGraph::setPointerColors(QCPPainter* painter, Color fill) const {
   painter->setBrush(fillColor);
   if (pointerIsDot()) {
     painter->setPen(QPen(fillColor, 1.0));
-  } else if (style == PointerStyle::Cross || style == PointerStyle::DiagonalCross || style == PointerStyle::Star ||
-             style == PointerStyle::Dash) {
+  } else if (style == PointerStyle::Cross || style == PointerStyle::DiagonalCross ||
+             style == PointerStyle::Star || style == PointerStyle::Dash) {
     // Pointers made of strokes: the outline colour, or the point's own without an outline.
     painter->setPen(QPen(series_->pointerPenVisible() ? toQColor(penColor) : fillColor, 1.0));
   } else {
@@ -187,8 +193,9 @@ void SeriesGraph::draw(QCPPainter* painter) {
     // points that define automatic limits; it runs on a range widened by 0.1 %.
     const QCPRange range = mValueAxis->range();
     const bool log = mValueAxis->scaleType() == QCPAxis::stLogarithmic;
-    mValueAxis->setRange(log ? QCPRange(range.lower / 1.001, range.upper * 1.001)
-                             : QCPRange(range.lower - range.size() * 1e-3, range.upper + range.size() * 1e-3));
+    mValueAxis->setRange(
+        log ? QCPRange(range.lower / 1.001, range.upper * 1.001)
+            : QCPRange(range.lower - range.size() * 1e-3, range.upper + range.size() * 1e-3));
     getOptimizedScatterData(&sampled, begin, end);
     mValueAxis->setRange(range);
   }
@@ -249,7 +256,9 @@ void SeriesGraph::drawMarks(QCPPainter* painter, const QVector<QPointF>& pixels,
     QString text = series_->label(index);
     if (text.isEmpty()) {
       const double y = series_->yValue(index);
-      text = QString::fromStdString(generalTickLabel(y, std::fabs(y) * 1e-5, series_->chart()->decimalSeparator()));
+      // Four significant digits: a mark names the value, the grids hold the full text.
+      text = QString::fromStdString(
+          generalTickLabel(y, std::fabs(y) * 1e-3, series_->chart()->decimalSeparator()));
     }
     QRectF box = metrics.boundingRect(text);
     box.adjust(-3, -1, 3, 1);

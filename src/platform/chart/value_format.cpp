@@ -69,7 +69,8 @@ std::string formatScientific(double value, const LabelFormat& f, char decimalSep
   }
   std::string integer = mantissa.substr(0, static_cast<std::size_t>(integerDigits));
   std::string fraction = mantissa.substr(static_cast<std::size_t>(integerDigits));
-  while (static_cast<int>(fraction.size()) > f.requiredDecimals && fraction.back() == '0') fraction.pop_back();
+  while (static_cast<int>(fraction.size()) > f.requiredDecimals && fraction.back() == '0')
+    fraction.pop_back();
 
   std::string out;
   if (value < 0.0 && !allZeroDigits(mantissa)) out.push_back('-');
@@ -97,7 +98,8 @@ std::string formatFixed(double value, const LabelFormat& f, char decimalSeparato
   const std::size_t point = text.find('.');
   std::string integer = text.substr(0, point);
   std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
-  while (static_cast<int>(fraction.size()) > f.requiredDecimals && fraction.back() == '0') fraction.pop_back();
+  while (static_cast<int>(fraction.size()) > f.requiredDecimals && fraction.back() == '0')
+    fraction.pop_back();
   if (integer == "0" && f.integerZeros == 0) integer.clear();
   if (static_cast<int>(integer.size()) < f.integerZeros) {
     integer.insert(0, static_cast<std::size_t>(f.integerZeros) - integer.size(), '0');

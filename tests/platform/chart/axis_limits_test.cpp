@@ -112,8 +112,8 @@ TEST(AxisTitles, SymbolFontTitleKeepsItsTextAndIsDrawnInGreek) {
 TEST(ChartTexts, TextSplitsIntoLinesAtLineBreaks) {
   Chart chart;
   chart.title().setText(QStringLiteral("DESVIACIÓN FRACCIONAL DE FRECUENCIA \r\n  FIGURA 2\n"));
-  EXPECT_EQ(chart.title().lines(),
-            QStringList({QStringLiteral("DESVIACIÓN FRACCIONAL DE FRECUENCIA "), QStringLiteral("  FIGURA 2")}));
+  EXPECT_EQ(chart.title().lines(), QStringList({QStringLiteral("DESVIACIÓN FRACCIONAL DE FRECUENCIA "),
+                                                QStringLiteral("  FIGURA 2")}));
   chart.foot().setText(QString());
   EXPECT_TRUE(chart.foot().lines().isEmpty());
 }

@@ -19,7 +19,8 @@ namespace {
 int countPixels(const QImage& image, const QRect& area, QRgb rgb) {
   int n = 0;
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) == (rgb & 0xFFFFFFu);
+    for (int x = area.left(); x <= area.right(); ++x)
+      n += (image.pixel(x, y) & 0xFFFFFFu) == (rgb & 0xFFFFFFu);
   }
   return n;
 }

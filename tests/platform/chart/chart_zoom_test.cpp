@@ -65,9 +65,10 @@ TEST_F(ZoomTest, MovesBeforeTheFirstZoomSurviveUndoAndMovesAfterItDoNot) {
 }
 
 void sendMouse(QWidget& widget, QEvent::Type type, QPoint pos, Qt::MouseButton button) {
-  const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-  QMouseEvent event(type, QPointF(pos), QPointF(widget.mapToGlobal(pos)), type == QEvent::MouseMove ? Qt::NoButton : button,
-                    buttons, Qt::NoModifier);
+  const Qt::MouseButtons buttons =
+      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+  QMouseEvent event(type, QPointF(pos), QPointF(widget.mapToGlobal(pos)),
+                    type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
   QApplication::sendEvent(&widget, &event);
 }
 

@@ -14,7 +14,9 @@ void settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-QRgb rgbOf(Color c) { return toQColor(c).rgb() & 0xFFFFFFu; }
+QRgb rgbOf(Color c) {
+  return toQColor(c).rgb() & 0xFFFFFFu;
+}
 
 TEST(SeriesData, AddYUsesTheRunningIndexAndClearStartsAgain) {
   Chart chart;
@@ -155,8 +157,9 @@ TEST_F(ShownChart, PressOnAPointRaisesClickSeriesAndStartsNoZoom) {
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(p), QPointF(chart_.mapToGlobal(p)), Qt::RightButton,
                     Qt::RightButton, Qt::ShiftModifier);
   QApplication::sendEvent(&chart_, &press);
-  QMouseEvent move(QEvent::MouseMove, QPointF(p + QPoint(60, 60)), QPointF(chart_.mapToGlobal(p + QPoint(60, 60))),
-                   Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(p + QPoint(60, 60)),
+                   QPointF(chart_.mapToGlobal(p + QPoint(60, 60))), Qt::NoButton, Qt::RightButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(&chart_, &move);
   ASSERT_EQ(clicks.size(), 1u);
   EXPECT_EQ(clicks[0].series, series_);

@@ -58,7 +58,7 @@ struct GeneralCase {
 };
 
 constexpr GeneralCase kGeneralCases[] = {
-    {0.30000000000000004, 0.1, '.', "0.3"},        // float noise of tick arithmetic
+    {0.30000000000000004, 0.1, '.', "0.3"},         // float noise of tick arithmetic
     {10000000.0005, 0.0005, '.', "10000000.0005"},  // frequency readings near 10 MHz
     {10000000.001, 0.0005, ',', "10000000,0010"},   // same decimals on every label
     {7.5, 2.5, '.', "7.5"},
