@@ -9,6 +9,8 @@ namespace kovia {
 namespace {
 
 constexpr std::size_t kArenaLimit = std::numeric_limits<std::uint32_t>::max();
+// Bytes reserved per new row for a column's texts ("10000000.0012345" and the like).
+constexpr std::size_t kTypicalCellBytes = 16;
 
 void checkArena(std::size_t size) {
   if (size > kArenaLimit) throw std::length_error("grid column larger than 4 GiB");
@@ -29,19 +31,26 @@ void GridColumn::append(std::string_view text) {
 
 void GridStore::resize(int cols, int rows) {
   if (cols < 0 || rows < 0) throw std::invalid_argument("negative grid size");
+  const std::size_t newRows = static_cast<std::size_t>(rows);
   columns_.resize(static_cast<std::size_t>(cols));
   for (Column& column : columns_) {
-    for (std::size_t r = static_cast<std::size_t>(rows); r < column.spans.size(); ++r) {
-      column.live -= column.spans[r].length;
+    if (column.spans.size() > newRows) {
+      for (std::size_t r = newRows; r < column.spans.size(); ++r) column.live -= column.spans[r].length;
+      column.spans.resize(newRows);
+      if (column.live == 0) column.arena.clear();
+    } else if (newRows > column.spans.capacity()) {
+      // Room for a fill in row order: reserved address space costs no memory until
+      // written, and spares the copies of a growing buffer.
+      column.spans.reserve(newRows);
+      if (column.arena.empty()) column.arena.reserve(std::min<std::size_t>(newRows * kTypicalCellBytes, kArenaLimit));
     }
-    column.spans.resize(static_cast<std::size_t>(rows));
-    if (column.live == 0) column.arena.clear();
   }
   rows_ = rows;
 }
 
 std::string_view GridStore::cell(int col, int row) const {
   const Column& column = columns_[static_cast<std::size_t>(col)];
+  if (static_cast<std::size_t>(row) >= column.spans.size()) return {};  // never written
   const GridColumn::Span span = column.spans[static_cast<std::size_t>(row)];
   if (span.length == 0) return {};
   return std::string_view(column.arena).substr(span.offset, span.length);
@@ -49,7 +58,12 @@ std::string_view GridStore::cell(int col, int row) const {
 
 void GridStore::set(int col, int row, std::string_view bytes) {
   Column& column = columns_[static_cast<std::size_t>(col)];
-  GridColumn::Span& span = column.spans[static_cast<std::size_t>(row)];
+  const std::size_t index = static_cast<std::size_t>(row);
+  if (index >= column.spans.size()) {
+    if (bytes.empty()) return;  // an empty cell stays unstored
+    column.spans.resize(index + 1);
+  }
+  GridColumn::Span& span = column.spans[index];
   column.live -= span.length;
   if (bytes.size() <= span.length) {
     // Fits where the old text was: overwrite in place.
@@ -69,7 +83,7 @@ void GridStore::set(int col, int row, std::string_view bytes) {
 
 void GridStore::clearColumn(int col) {
   Column& column = columns_[static_cast<std::size_t>(col)];
-  std::fill(column.spans.begin(), column.spans.end(), GridColumn::Span{});
+  column.spans.clear();
   column.arena.clear();
   column.live = 0;
 }
@@ -97,7 +111,7 @@ std::vector<std::string> GridStore::columnTexts(int col) const {
 }
 
 void GridStore::compact(Column& column) {
-  std::string arena;
+  LargeBytes arena;
   arena.reserve(column.live + column.live / 2);
   for (GridColumn::Span& span : column.spans) {
     const std::uint32_t offset = static_cast<std::uint32_t>(arena.size());

@@ -1,12 +1,15 @@
 // Compact cell storage of a string grid: per column one byte arena and one (offset,
-// length) pair per row, so that 10^6 rows cost a few bytes of overhead per cell and no
-// allocation per cell. Cells hold bytes (Windows-1252 as read from a file).
+// length) pair per written row, so that 10^6 rows cost a few bytes of overhead per cell
+// and no allocation per cell; rows past the last written one take no memory at all.
+// Cells hold bytes (Windows-1252 as read from a file).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/large_buffer.h"
 
 namespace kovia {
 
@@ -23,8 +26,8 @@ class GridColumn {
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
   };
-  std::string arena_;
-  std::vector<Span> spans_;
+  LargeBytes arena_;
+  LargeVector<Span> spans_;
 };
 
 class GridStore {
@@ -52,8 +55,8 @@ class GridStore {
 
  private:
   struct Column {
-    std::string arena;
-    std::vector<GridColumn::Span> spans;
+    LargeBytes arena;
+    LargeVector<GridColumn::Span> spans;  // rows 0 .. spans.size()-1; later rows are empty
     std::size_t live = 0;  // bytes of the arena still referenced by a cell
   };
   void compact(Column& column);
