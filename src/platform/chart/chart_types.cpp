@@ -2,6 +2,32 @@
 
 namespace kovia {
 
+const char* pointerStyleName(PointerStyle style) {
+  switch (style) {
+    case PointerStyle::Rectangle:
+      return "rectangle";
+    case PointerStyle::Circle:
+      return "circle";
+    case PointerStyle::Triangle:
+      return "triangle";
+    case PointerStyle::DownTriangle:
+      return "downTriangle";
+    case PointerStyle::Cross:
+      return "cross";
+    case PointerStyle::DiagonalCross:
+      return "diagonalCross";
+    case PointerStyle::Star:
+      return "star";
+    case PointerStyle::Diamond:
+      return "diamond";
+    case PointerStyle::SmallDot:
+      return "smallDot";
+    case PointerStyle::Dash:
+      return "dash";
+  }
+  return "rectangle";
+}
+
 QFont chartFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);

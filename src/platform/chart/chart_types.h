@@ -63,6 +63,9 @@ inline Color fromQColor(const QColor& c) {
                    static_cast<std::uint8_t>(c.blue()));
 }
 
+// Lower-case English name of a pointer style ("diamond", "downTriangle", ...), for dumps.
+const char* pointerStyleName(PointerStyle style);
+
 // The chart face (Liberation Sans, Arial metrics) at a size in pixels.
 QFont chartFont(int pixelSize, bool bold = false);
 
