@@ -75,7 +75,7 @@ class ShownDemo : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::fillReadingsChart(chart_);
-    chart_.resize(420, 300);
+    chart_.resize(421, 300);  // rows of 1263 bytes: the file pads them to 1264
     chart_.show();
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
   }
@@ -96,8 +96,10 @@ TEST_F(ShownDemo, BitmapIsTheOnScreenPictureAtTheOnScreenSize) {
   EXPECT_EQ(bytes.left(2), QByteArray("BM"));
   EXPECT_EQ(le32(bytes, 2), static_cast<std::uint32_t>(bytes.size()));
   EXPECT_EQ(le32(bytes, 14), 40u);  // BITMAPINFOHEADER
-  EXPECT_EQ(static_cast<std::int32_t>(le32(bytes, 18)), 420);
+  EXPECT_EQ(static_cast<std::int32_t>(le32(bytes, 18)), 421);
   EXPECT_EQ(std::abs(static_cast<std::int32_t>(le32(bytes, 22))), 300);
+  EXPECT_EQ(le32(bytes, 28) & 0xFFFFu, 24u);  // bits per pixel
+  EXPECT_EQ(bytes.size(), static_cast<qsizetype>(le32(bytes, 10) + 1264 * 300));
 
   QImage saved;
   ASSERT_TRUE(saved.loadFromData(bytes, "BMP"));
