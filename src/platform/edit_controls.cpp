@@ -20,6 +20,7 @@ Edit::Edit(QWidget* parent, const QString& name) : QLineEdit(parent) {
 void Edit::setText(const QString& text) {
   if (text == this->text()) return;
   QLineEdit::setText(text);
+  setCursorPosition(0);  // a field written by the program shows its text from the start
   HandlerGuard::raise([this] { emit OnChange(); });
 }
 
