@@ -28,6 +28,7 @@
 
 class QMenu;
 class QPainter;
+class QPrinter;
 class QRubberBand;
 
 namespace kovia {
@@ -154,6 +155,11 @@ class Chart : public QWidget {
   // file atomically. Throws FileWriteError "Cannot create file <path>" when it cannot.
   void saveBitmap(const QString& path);
   void saveBitmap(const QString& path, QSize size);
+
+  // Prints the chart as one print job of one page: scaled into the printable area with its
+  // on-screen proportions, at the top of the page. Throws std::runtime_error when the
+  // printer cannot be started.
+  void print(QPrinter& printer);
 
   // Runs the pending replot now (no-op when none is pending).
   void replotNow();

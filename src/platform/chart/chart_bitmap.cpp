@@ -1,5 +1,9 @@
-// Windows bitmap files of a chart.
+// Windows bitmap files and printed pages of a chart.
 #include <QBuffer>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -36,6 +40,19 @@ void Chart::saveBitmap(const QString& path) {
 
 void Chart::saveBitmap(const QString& path, QSize size) {
   writeBitmapFile(path, toImage(size));
+}
+
+void Chart::print(QPrinter& printer) {
+  const QSize screen = size().expandedTo(QSize(1, 1));
+  QPainter painter;
+  if (!painter.begin(&printer)) throw std::runtime_error("No se puede imprimir en la impresora seleccionada");
+  const QRectF area(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+  // Printer pixels per screen pixel, the same both ways so that the proportions stay.
+  const double scale = std::min(area.width() / screen.width(), area.height() / screen.height());
+  const QSizeF drawn(screen.width() * scale, screen.height() * scale);
+  const QRectF target(QPointF((area.width() - drawn.width()) / 2, 0), drawn);
+  drawTo(painter, target, screen);
+  painter.end();
 }
 
 }  // namespace kovia

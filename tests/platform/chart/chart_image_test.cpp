@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
@@ -132,6 +133,20 @@ TEST_F(ShownDemo, BitmapThatCannotBeWrittenReportsCannotCreateFile) {
     EXPECT_EQ(std::string(e.what()), "Cannot create file " + path.toStdString());
   }
   EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ShownDemo, PrintsOnePage) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("grafico.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  chart_.print(printer);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
 }
 
 TEST_F(ShownDemo, HighResolutionPaintersGetTheSamePictureScaled) {
