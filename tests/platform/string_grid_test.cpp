@@ -85,7 +85,7 @@ TEST_F(StringGridTest, WritesOutsideTheGridAreRefusedNotDropped) {
 }
 
 TEST_F(StringGridTest, ShrinkingDropsRowsSoAReloadLeavesNoOldRow) {
-  for (int r = 0; r < 4; ++r) grid_.setCell(1, r, "old" + std::to_string(r));
+  for (int r = 0; r < 4; ++r) grid_.setCell(1, r, std::string("old").append(std::to_string(r)));
   grid_.setRowCount(2);
   grid_.setCell(1, 0, "new0");
   grid_.setRowCount(4);
@@ -98,7 +98,7 @@ TEST_F(StringGridTest, ShrinkingDropsRowsSoAReloadLeavesNoOldRow) {
 TEST_F(StringGridTest, ClearColumnEmptiesOneColumnAndKeepsTheRowCount) {
   for (int r = 0; r < 4; ++r) {
     grid_.setCell(0, r, std::to_string(r + 1));
-    grid_.setCell(1, r, "v" + std::to_string(r));
+    grid_.setCell(1, r, std::string("v").append(std::to_string(r)));
   }
   grid_.clearColumn(1);
   EXPECT_EQ(grid_.RowCount(), 4);
@@ -131,9 +131,9 @@ TEST_F(StringGridTest, ManyOverwritesKeepEveryCell) {
   // Overwrites grow the column's byte arena until it is compacted; no cell may suffer.
   grid_.setRowCount(300);
   for (int round = 0; round < 40; ++round) {
-    for (int r = 0; r < 300; ++r) grid_.setCell(1, r, std::string(static_cast<std::size_t>(10 + round), 'a' + r % 26));
+    for (int r = 0; r < 300; ++r) grid_.setCell(1, r, std::string(static_cast<std::size_t>(10 + round), static_cast<char>('a' + r % 26)));
   }
-  for (int r = 0; r < 300; ++r) EXPECT_EQ(grid_.Cells(1, r), std::string(49, 'a' + r % 26)) << r;
+  for (int r = 0; r < 300; ++r) EXPECT_EQ(grid_.Cells(1, r), std::string(49, static_cast<char>('a' + r % 26))) << r;
 }
 
 TEST_F(StringGridTest, FixedRowIsTheFrozenHeaderAndNeverCurrent) {
