@@ -162,6 +162,31 @@ TEST_F(StringGridTest, SelectCellHandlerRunsBeforeTheCurrentRowMoves) {
   EXPECT_EQ(grid_.Col(), 0);
 }
 
+TEST_F(StringGridTest, ClicksAndCursorKeysGoThroughTheSelectionPath) {
+  grid_.resize(300, 200);
+  grid_.show();
+  std::vector<std::pair<int, int>> seen;  // (row asked for, current row at that moment)
+  bool allow = true;
+  QObject::connect(&grid_, &StringGrid::OnSelectCell, [&](int, int row, bool& canSelect) {
+    seen.emplace_back(row, grid_.Row());
+    canSelect = allow;
+  });
+  const QRect cell = grid_.visualRect(grid_.model()->index(2, 1));
+  QTest::mouseClick(grid_.viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(seen.back(), std::make_pair(2, 0));
+  EXPECT_EQ(grid_.Row(), 2);
+  EXPECT_EQ(grid_.Col(), 1);
+  QTest::keyClick(&grid_, Qt::Key_Down);
+  EXPECT_EQ(seen.back(), std::make_pair(3, 2));
+  EXPECT_EQ(grid_.Row(), 3);
+  allow = false;
+  QTest::keyClick(&grid_, Qt::Key_Up);
+  QTest::mouseClick(grid_.viewport(), Qt::LeftButton, {}, grid_.visualRect(grid_.model()->index(0, 0)).center());
+  EXPECT_EQ(seen.size(), 4u);
+  EXPECT_EQ(grid_.Row(), 3);
+  EXPECT_EQ(grid_.Col(), 1);
+}
+
 TEST_F(StringGridTest, SelectCellHandlerCanRefuseOrFailAndTheRowStays) {
   bool refuse = true;
   QObject::connect(&grid_, &StringGrid::OnSelectCell, [&](int, int row, bool& canSelect) {
