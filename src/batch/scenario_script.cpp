@@ -65,6 +65,9 @@ bool isInteger(const std::string& s) {
   return ec == std::errc() && ptr == s.data() + s.size() && first != s.data() + s.size();
 }
 
+// A filter index counts from 1.
+bool isFilterIndex(const std::string& s) { return isInteger(s) && s[0] != '-' && s.find_first_not_of('0') != std::string::npos; }
+
 bool isColorWord(const std::string& s) {
   if (s == "cancel") return true;
   if (s.size() != 10 || s[0] != '0' || (s[1] != 'x' && s[1] != 'X')) return false;
@@ -107,7 +110,7 @@ std::string checkArguments(const ScenarioStep& step) {
   } else if (v == "tick") {
     if (n != 2 || !qualified(a[0]) || (a[1] != "on" && a[1] != "off")) return "tick espera FORM.NOMBRE on|off";
   } else if (v == "open") {
-    if (n < 1 || n > 2 || (a[0] == "cancel" && n != 1) || (n == 2 && !isInteger(a[1]))) {
+    if (n < 1 || n > 2 || (a[0] == "cancel" && n != 1) || (n == 2 && !isFilterIndex(a[1]))) {
       return "open espera RUTA [FILTRO] o cancel";
     }
   } else if (v == "save") {
@@ -123,6 +126,14 @@ std::string checkArguments(const ScenarioStep& step) {
   }
   return {};
 }
+
+// Steps whose first argument names a form, a control or a record (not a path or a colour).
+bool takesName(const std::string& verb) {
+  return verb != "open" && verb != "save" && verb != "color" && verb != "modal";
+}
+
+// "this" or "this.NAME": the form shown by the enclosing modal block.
+bool namesShownForm(const std::string& word) { return word == "this" || word.rfind("this.", 0) == 0; }
 
 }  // namespace
 
@@ -162,6 +173,9 @@ std::vector<ScenarioStep> parseScenario(std::string_view text) {
     }
     if (const std::string problem = checkArguments(step); !problem.empty()) {
       throw ScenarioSyntaxError(lineNumber, problem);
+    }
+    if (openModals.empty() && takesName(step.verb) && namesShownForm(step.args[0])) {
+      throw ScenarioSyntaxError(lineNumber, "this solo nombra el formulario de un bloque modal");
     }
     if (step.verb == "modal") {
       openModals.push_back(std::move(step));

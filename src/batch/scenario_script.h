@@ -30,7 +30,8 @@ class ScenarioSyntaxError : public std::runtime_error {
 std::vector<std::string> splitScenarioWords(std::string_view line);
 
 // Parses a whole scenario. Blank lines and lines starting with '#' are skipped. Every step is
-// checked for its verb and its number and kind of arguments. Throws ScenarioSyntaxError.
+// checked for its verb and its number and kind of arguments; `this` may name a form only inside
+// a `modal` block. Throws ScenarioSyntaxError.
 std::vector<ScenarioStep> parseScenario(std::string_view text);
 
 // "FORM.NAME" → {"FORM", "NAME"}; "FORM.CHART.LeftAxis" → {"FORM", "CHART.LeftAxis"}.

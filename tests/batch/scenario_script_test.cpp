@@ -33,8 +33,9 @@ TEST(ScenarioScriptTest, ParsesModalBlocksAndSkipsComments) {
       "  key this.Edit1 enter\n"
       "end\n"
       "press Form2.SpeedButton3\r\n"
-      "dump Form2.StringGrid1\n");
-  ASSERT_EQ(steps.size(), 4u);
+      "dump Form2.StringGrid1\n"
+      "open this.txt\n");
+  ASSERT_EQ(steps.size(), 5u);
   EXPECT_EQ(steps[0].verb, "open");
   EXPECT_EQ(steps[0].line, 3);
   EXPECT_EQ(steps[1].verb, "modal");
@@ -42,6 +43,7 @@ TEST(ScenarioScriptTest, ParsesModalBlocksAndSkipsComments) {
   EXPECT_EQ(steps[1].body[1].args, (std::vector<std::string>{"this.Edit1", "enter"}));
   EXPECT_EQ(steps[2].args[0], "Form2.SpeedButton3");
   EXPECT_EQ(steps[3].line, 9);
+  EXPECT_EQ(steps[4].args[0], "this.txt");  // a path, not the form of a modal block
 }
 
 TEST(ScenarioScriptTest, ReportsTheLineOfAMalformedStep) {
@@ -62,6 +64,9 @@ TEST(ScenarioScriptTest, ReportsTheLineOfAMalformedStep) {
       {"end\n", 1},
       {"# a\nmodal TForm4\npress Form2.BitBtn1\n", 2},
       {"type Form4.Edit1 \"sin cerrar\n", 1},
+      {"open datos.txt 0\n", 1},
+      {"press this.BitBtn1\n", 1},
+      {"modal TForm4\nend\ndump this\n", 3},
   };
   for (const auto& c : cases) {
     try {
