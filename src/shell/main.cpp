@@ -1,7 +1,13 @@
-// Entry point of the desktop program.
+// Entry point of the desktop program: the application object first, then the start-up and
+// the message loop under the start-up handler. The program takes no arguments, reads no
+// settings, and returns 0.
 #include <QApplication>
+
+#include "shell/shell_commands.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  const int status = kovia::runKovia(kovia::StartupOptions{});
+  kovia::destroyApplicationForms();
+  return status;
 }
