@@ -17,10 +17,18 @@ void moveAxis(Axis& axis, int stepPercent) {
   axis.setMinMax(m + b, M + b);
 }
 
-void moveLeft(Chart& chart) { moveAxis(*chart.bottomAxis(), kMoveLeftStep); }
-void moveRight(Chart& chart) { moveAxis(*chart.bottomAxis(), kMoveRightStep); }
-void moveUp(Chart& chart) { moveAxis(*chart.leftAxis(), kMoveUpStep); }
-void moveDown(Chart& chart) { moveAxis(*chart.leftAxis(), kMoveDownStep); }
+void moveLeft(Chart& chart) {
+  moveAxis(*chart.bottomAxis(), kMoveLeftStep);
+}
+void moveRight(Chart& chart) {
+  moveAxis(*chart.bottomAxis(), kMoveRightStep);
+}
+void moveUp(Chart& chart) {
+  moveAxis(*chart.leftAxis(), kMoveUpStep);
+}
+void moveDown(Chart& chart) {
+  moveAxis(*chart.leftAxis(), kMoveDownStep);
+}
 
 void allanMoveUp(Chart& chart) {
   Axis& axis = *chart.leftAxis();
@@ -36,9 +44,15 @@ void allanMoveDown(Chart& chart) {
   axis.setMinMax(m * kAllanMoveDownFactor, M);
 }
 
-void zoomIn(Chart& chart) { chart.zoomPercent(kZoomInPercent); }
-void zoomOut(Chart& chart) { chart.zoomPercent(kZoomOutPercent); }
-void resetZoom(Chart& chart) { chart.undoZoom(); }
+void zoomIn(Chart& chart) {
+  chart.zoomPercent(kZoomInPercent);
+}
+void zoomOut(Chart& chart) {
+  chart.zoomPercent(kZoomOutPercent);
+}
+void resetZoom(Chart& chart) {
+  chart.undoZoom();
+}
 
 void designAllanMinorGrid(Chart& allanChart) {
   for (Axis* axis : {allanChart.leftAxis(), allanChart.bottomAxis()}) {
@@ -110,6 +124,8 @@ bool PageCharts::run(ChartCommand command, int page) const {
   return true;
 }
 
-void PageCharts::toggleMinorGrid(std::int32_t& minorGridOn) const { kovia::toggleMinorGrid(allanChart(), minorGridOn); }
+void PageCharts::toggleMinorGrid(std::int32_t& minorGridOn) const {
+  kovia::toggleMinorGrid(allanChart(), minorGridOn);
+}
 
 }  // namespace kovia

@@ -37,7 +37,8 @@ void enableAllanGroup(ChartCommandStates& s) {
 // Column 1 of rows first .. last of `grid` as points of `points`, each added with
 // `color`; `eachPoint` runs after every point.
 template <typename EachPoint>
-void addColumnOne(Series& points, const StringGrid& grid, int first, int last, Color color, EachPoint eachPoint) {
+void addColumnOne(Series& points, const StringGrid& grid, int first, int last, Color color,
+                  EachPoint eachPoint) {
   const char separator = decimalSeparator();
   for (int row = first; row <= last; ++row) {
     const long double value = textToFloat(grid.cellView(1, row), separator);
@@ -48,7 +49,8 @@ void addColumnOne(Series& points, const StringGrid& grid, int first, int last, C
 
 }  // namespace
 
-ChartCommandStates frequencyPageCommands(int page, bool dataPending, bool deviationPending, bool allanPending) {
+ChartCommandStates frequencyPageCommands(int page, bool dataPending, bool deviationPending,
+                                         bool allanPending) {
   ChartCommandStates s;
   if (page == 0) s.open = true;
   if ((page == 0 && !dataPending) || (page == 1 && !dataPending && !deviationPending)) {
@@ -59,8 +61,8 @@ ChartCommandStates frequencyPageCommands(int page, bool dataPending, bool deviat
   return s;
 }
 
-ChartCommandStates phasePageCommands(int page, bool dataPending, bool accumulationPending, bool residualsPending,
-                                     bool allanPending) {
+ChartCommandStates phasePageCommands(int page, bool dataPending, bool accumulationPending,
+                                     bool residualsPending, bool allanPending) {
   ChartCommandStates s;
   if (page == 0) s.open = true;
   if ((page == 0 && !dataPending) || (page == 1 && !dataPending && !accumulationPending)) {
@@ -77,12 +79,12 @@ ChartCommandStates phasePageCommands(int page, bool dataPending, bool accumulati
 
 void applyPageCommands(const ChartCommandSet& commands, const ChartCommandStates& states) {
   const std::pair<Command*, bool> pairs[] = {
-      {commands.open, states.open},         {commands.pointColor, states.pointColor},
+      {commands.open, states.open},           {commands.pointColor, states.pointColor},
       {commands.avarColor, states.avarColor}, {commands.line, states.line},
-      {commands.moveLeft, states.moveLeft}, {commands.moveUp, states.moveUp},
-      {commands.moveDown, states.moveDown}, {commands.moveRight, states.moveRight},
-      {commands.zoomIn, states.zoomIn},     {commands.zoomOut, states.zoomOut},
-      {commands.reset, states.reset},       {commands.minorGrid, states.minorGrid},
+      {commands.moveLeft, states.moveLeft},   {commands.moveUp, states.moveUp},
+      {commands.moveDown, states.moveDown},   {commands.moveRight, states.moveRight},
+      {commands.zoomIn, states.zoomIn},       {commands.zoomOut, states.zoomOut},
+      {commands.reset, states.reset},         {commands.minorGrid, states.minorGrid},
   };
   for (const auto& [command, enabled] : pairs) {
     if (command == nullptr) throw std::invalid_argument("applyPageCommands: a chart command is missing");

@@ -46,15 +46,16 @@ using ChartCommandSet = ChartCommandFields<Command*>;
 // enables the style group (point colour, line) and the navigation group (moves, zooms,
 // reset); page 2 with the Allan deviation enables the Allan group (minor grid, move up,
 // move down, Avar colour).
-ChartCommandStates frequencyPageCommands(int page, bool dataPending, bool deviationPending, bool allanPending);
+ChartCommandStates frequencyPageCommands(int page, bool dataPending, bool deviationPending,
+                                         bool allanPending);
 
 // After a page change of the phase window (pages: 0 data, 1 accumulated phase,
 // 2 residuals, 3 Allan deviation). As above, with page 1 needing data and accumulation;
 // page 2 with data and residuals enables point colour and the navigation group but leaves
 // line disabled (the residuals have no line series); page 3 with the Allan deviation
 // enables the Allan group.
-ChartCommandStates phasePageCommands(int page, bool dataPending, bool accumulationPending, bool residualsPending,
-                                     bool allanPending);
+ChartCommandStates phasePageCommands(int page, bool dataPending, bool accumulationPending,
+                                     bool residualsPending, bool allanPending);
 
 // Enables or disables each command, tool button and menu item together. Throws
 // std::invalid_argument, changing nothing, when a command of the set is missing.
@@ -83,7 +84,8 @@ void replotDeviations(Series& points, const StringGrid& grid, int lineCount, Col
 
 // Double-click on the accumulated-phase chart: clears `points` and adds, for rows
 // 1 .. RowCount - 1 of `grid` (row 0 is the header), the number in column 1 in pure blue
-// (0x00FF0000, whatever the point dialog set) with an empty label, hiding the series' marks. Errors as replotDeviations.
+// (0x00FF0000, whatever the point dialog set) with an empty label, hiding the series'
+// marks. Errors as replotDeviations.
 void replotAccumulatedPhase(Series& points, const StringGrid& grid);
 
 }  // namespace kovia

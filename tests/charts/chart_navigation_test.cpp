@@ -16,7 +16,9 @@ namespace {
 
 using Limits = std::pair<double, double>;
 
-Limits limitsOf(const Axis* axis) { return {axis->minimum(), axis->maximum()}; }
+Limits limitsOf(const Axis* axis) {
+  return {axis->minimum(), axis->maximum()};
+}
 
 // A data chart: y = 0 .. 100 against x = 0 .. 100, all axes automatic.
 class LinearChartTest : public ::testing::Test {
@@ -217,25 +219,30 @@ TEST_F(PageChartsTest, CommandsActOnTheChartOfThePageOnShow) {
     bool acts;
   };
   const Case cases[] = {
-      {ChartCommand::MoveLeft, 1, true},   {ChartCommand::MoveRight, 2, true}, {ChartCommand::MoveUp, 0, true},
-      {ChartCommand::MoveDown, 2, true},   {ChartCommand::ZoomIn, 0, true},    {ChartCommand::ZoomOut, 1, true},
-      {ChartCommand::Reset, 2, true},      {ChartCommand::MoveUp, 3, true},    {ChartCommand::MoveDown, 3, true},
-      {ChartCommand::MoveLeft, 3, false},  {ChartCommand::MoveRight, 3, false}, {ChartCommand::ZoomIn, 3, false},
-      {ChartCommand::ZoomOut, 3, false},   {ChartCommand::Reset, 3, false},    {ChartCommand::MoveUp, 4, false},
-      {ChartCommand::MoveLeft, -1, false},
+      {ChartCommand::MoveLeft, 1, true},   {ChartCommand::MoveRight, 2, true},
+      {ChartCommand::MoveUp, 0, true},     {ChartCommand::MoveDown, 2, true},
+      {ChartCommand::ZoomIn, 0, true},     {ChartCommand::ZoomOut, 1, true},
+      {ChartCommand::Reset, 2, true},      {ChartCommand::MoveUp, 3, true},
+      {ChartCommand::MoveDown, 3, true},   {ChartCommand::MoveLeft, 3, false},
+      {ChartCommand::MoveRight, 3, false}, {ChartCommand::ZoomIn, 3, false},
+      {ChartCommand::ZoomOut, 3, false},   {ChartCommand::Reset, 3, false},
+      {ChartCommand::MoveUp, 4, false},    {ChartCommand::MoveLeft, -1, false},
   };
   Chart* const charts[] = {&data_, &accumulated_, &residuals_, &allan_};
   for (const Case& c : cases) {
-    SCOPED_TRACE("command " + std::to_string(static_cast<int>(c.command)) + " page " + std::to_string(c.page));
+    SCOPED_TRACE("command " + std::to_string(static_cast<int>(c.command)) + " page " +
+                 std::to_string(c.page));
     for (Chart* chart : charts) chart->zoomPercent(120);  // something for a reset to undo
     std::vector<std::pair<Limits, Limits>> before;
-    for (Chart* chart : charts) before.emplace_back(limitsOf(chart->leftAxis()), limitsOf(chart->bottomAxis()));
+    for (Chart* chart : charts)
+      before.emplace_back(limitsOf(chart->leftAxis()), limitsOf(chart->bottomAxis()));
 
     EXPECT_EQ(pages_.acts(c.command, c.page), c.acts);
     EXPECT_EQ(pages_.run(c.command, c.page), c.acts);
     for (int page = 0; page < 4; ++page) {
-      const bool changed = before[static_cast<std::size_t>(page)] !=
-                           std::pair(limitsOf(charts[page]->leftAxis()), limitsOf(charts[page]->bottomAxis()));
+      const bool changed =
+          before[static_cast<std::size_t>(page)] !=
+          std::pair(limitsOf(charts[page]->leftAxis()), limitsOf(charts[page]->bottomAxis()));
       EXPECT_EQ(changed, c.acts && page == c.page) << "chart of page " << page;
     }
     for (Chart* chart : charts) chart->undoZoom();  // back to where every case starts
@@ -269,12 +276,10 @@ TEST(ChartScrollTest, ScrollBarEndsGiveExactlyMinusNinetyAndNinety) {
   Chart chart;
   ScrollBar tilt(Qt::Vertical, nullptr, QStringLiteral("ScrollBar1"));
   ScrollBar turn(Qt::Horizontal, nullptr, QStringLiteral("ScrollBar2"));
-  QObject::connect(&tilt, &ScrollBar::OnScroll, [&](ScrollCode, int&) {
-    scrollChart(chart, ScrollAngle::Elevation, tilt.Position());
-  });
-  QObject::connect(&turn, &ScrollBar::OnScroll, [&](ScrollCode, int&) {
-    scrollChart(chart, ScrollAngle::Rotation, turn.Position());
-  });
+  QObject::connect(&tilt, &ScrollBar::OnScroll,
+                   [&](ScrollCode, int&) { scrollChart(chart, ScrollAngle::Elevation, tilt.Position()); });
+  QObject::connect(&turn, &ScrollBar::OnScroll,
+                   [&](ScrollCode, int&) { scrollChart(chart, ScrollAngle::Rotation, turn.Position()); });
 
   ASSERT_TRUE(tilt.userScroll(500, ScrollCode::Bottom));
   EXPECT_EQ(chart.elevation(), 90);

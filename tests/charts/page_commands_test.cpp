@@ -147,7 +147,8 @@ TEST_F(CommandSetTest, ApplySetsButtonAndMenuItemOfEachCommandInMenuOrder) {
 TEST_F(CommandSetTest, AMissingCommandChangesNothing) {
   ChartCommandSet incomplete = set_;
   incomplete.minorGrid = nullptr;
-  EXPECT_THROW(applyPageCommands(incomplete, frequencyPageCommands(0, false, false, false)), std::invalid_argument);
+  EXPECT_THROW(applyPageCommands(incomplete, frequencyPageCommands(0, false, false, false)),
+               std::invalid_argument);
   EXPECT_EQ(shown(), std::string(12, 'E'));
 }
 
@@ -227,7 +228,8 @@ class ReplotTest : public ::testing::Test {
   void TearDown() override { setDecimalSeparator(saved_); }
   void fill(std::vector<std::string> column1, int firstRow) {
     grid_.setRowCount(firstRow + static_cast<int>(column1.size()));
-    for (std::size_t i = 0; i < column1.size(); ++i) grid_.setCell(1, firstRow + static_cast<int>(i), column1[i]);
+    for (std::size_t i = 0; i < column1.size(); ++i)
+      grid_.setCell(1, firstRow + static_cast<int>(i), column1[i]);
   }
   std::vector<double> ys() const { return series_->ys(); }
   char saved_ = '.';
@@ -277,10 +279,16 @@ TEST_F(ReplotTest, ACellThatDoesNotConvertStopsTheReplotKeepingThePointsBeforeIt
     std::vector<double> kept;
   };
   const Case cases[] = {
-      {"deviation, dot separator", {"1,5", "2,5", "3.5", "4"}, false, "'3.5' is not a valid floating point value",
+      {"deviation, dot separator",
+       {"1,5", "2,5", "3.5", "4"},
+       false,
+       "'3.5' is not a valid floating point value",
        {1.5, 2.5}},
       {"deviation, emptied cell", {"", "1"}, false, "'' is not a valid floating point value", {}},
-      {"phase, thousands separator", {"h", "1", "1.000,5", "2"}, true, "'1.000,5' is not a valid floating point value",
+      {"phase, thousands separator",
+       {"h", "1", "1.000,5", "2"},
+       true,
+       "'1.000,5' is not a valid floating point value",
        {1.0}},
   };
   for (const Case& c : cases) {
