@@ -55,7 +55,7 @@ TForm3::TForm3(QWidget* owner) : DialogForm(owner) {
   Image1 = picture(this, QStringLiteral("Image1"), QStringLiteral(":/about.svg"), QRect(24, 24, 160, 160));
   Image2 = picture(this, QStringLiteral("Image2"), QStringLiteral(":/logo.svg"), QRect(478, 24, 64, 64));
 
-  Label1 = textLine(this, QStringLiteral("Label1"), QStringLiteral("Kovia"), QRect(208, 30, 140, 40),
+  Label1 = textLine(this, QStringLiteral("Label1"), QStringLiteral("Kovia"), QRect(208, 40, 140, 40),
                     pixelFont(32, true), navy);
   StaticText1 = textLine(this, QStringLiteral("StaticText1"), QStringLiteral("Versión:   1.2"),
                          QRect(349, 60, 92, 16), pixelFont(12), navy);
