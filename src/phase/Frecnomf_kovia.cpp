@@ -117,6 +117,7 @@ void TForm5::Edit2OnKeyDown(QObject*, KeyCode& Key, ShiftState) {
     return;
   }
   phaseWindowState().tauSeconds = static_cast<std::int32_t>(tau);
+  setModalResult(mrOk);
   Close();
 }
 

@@ -22,8 +22,16 @@ int degreesRangeItem(double greatest, double smallest) { return greatest > 180.0
 
 int timeScaleItem(double nominalHz) { return nominalHz == 10000000.0 ? 1 : 2; }
 
-IntegerConversionError::IntegerConversionError(std::string_view text)
-    : std::invalid_argument("'" + std::string(text) + "' is not a valid integer value") {}
+namespace {
+std::string integerMessage(std::string_view text) {
+  std::string message = "'";
+  message.append(text);
+  message += "' is not a valid integer value";
+  return message;
+}
+}  // namespace
+
+IntegerConversionError::IntegerConversionError(std::string_view text) : std::invalid_argument(integerMessage(text)) {}
 
 std::int32_t textToInteger(std::string_view text) {
   std::size_t i = 0;
