@@ -35,8 +35,9 @@ int runScenarioCommand(const std::vector<std::string>& args) {
     printError("no se puede leer el escenario " + args[0]);
     return 1;
   }
-  const QByteArray text = file.readAll();
+  QByteArray text = file.readAll();
   file.close();
+  if (text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);  // a byte-order mark some editors write
 
   std::vector<ScenarioStep> steps;
   try {
