@@ -3,20 +3,23 @@
 // buttons, and a layout with nothing clipped or overlapping.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <memory>
 
 #include "charts/Coloravar_kovia.h"
 #include "charts/Fuente_kovia.h"
 #include "charts/Gradiente_kovia.h"
 #include "charts/Vinetasph_kovia.h"
+#include "doc_pictures.h"
 #include "form_layout.h"
-#include "platform/resources.h"
+#include "platform/qt_operator.h"
 #include "platform/scripted_operator.h"
 
 namespace kovia {
 namespace {
 
 using kovia::testing::layoutProblems;
+using kovia::testing::saveForDocs;
 using kovia::testing::namesTopToBottom;
 
 // Shows `form` modally through a scripted operator, presses its close button and returns the
@@ -34,6 +37,12 @@ int showAndClose(T& form, Button* closeButton) {
   return result;
 }
 
+// The dialogs are checked in the look the program gives them (Liberation Sans, Fusion).
+class ChartDialogs : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { installPlatformLook(*qApp); }
+};
+
 QStringList buttonTexts(const QWidget& form) {
   QStringList texts;
   for (const QString& name : namesTopToBottom<QAbstractButton>(form)) {
@@ -42,7 +51,7 @@ QStringList buttonTexts(const QWidget& form) {
   return texts;
 }
 
-TEST(ChartDialogs, PointDialog) {
+TEST_F(ChartDialogs, PointDialog) {
   TForm17 form;
   EXPECT_EQ(form.Caption(), QStringLiteral("Propiedades de las Viñetas"));
   EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("Color"));
@@ -66,9 +75,10 @@ TEST(ChartDialogs, PointDialog) {
   EXPECT_EQ(form.Button2->text(), QStringLiteral("Aceptar"));
   EXPECT_EQ(layoutProblems(form), QStringList());
   EXPECT_EQ(showAndClose(form, form.Button2), mrCancel);
+  saveForDocs(form, "point_dialog.png");
 }
 
-TEST(ChartDialogs, AllanColourDialog) {
+TEST_F(ChartDialogs, AllanColourDialog) {
   TForm9 form;
   EXPECT_EQ(form.Caption(), QStringLiteral("Establece Color RAvar"));
   EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("Color"));
@@ -81,9 +91,10 @@ TEST(ChartDialogs, AllanColourDialog) {
   EXPECT_EQ(form.Shape2->y(), form.BitBtn2->y());
   EXPECT_EQ(layoutProblems(form), QStringList());
   EXPECT_EQ(showAndClose(form, form.BitBtn3), mrCancel);
+  saveForDocs(form, "allan_colour_dialog.png");
 }
 
-TEST(ChartDialogs, TitlesDialog) {
+TEST_F(ChartDialogs, TitlesDialog) {
   TForm10 form;
   EXPECT_EQ(form.Caption(), QStringLiteral("Títulos"));
   EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("Títulos del Gráfico"));
@@ -103,9 +114,10 @@ TEST(ChartDialogs, TitlesDialog) {
   EXPECT_GT(form.BitBtn1->x(), form.GroupBox1->geometry().right());
   EXPECT_EQ(layoutProblems(form), QStringList());
   EXPECT_EQ(showAndClose(form, form.BitBtn1), mrCancel);
+  saveForDocs(form, "titles_dialog.png");
 }
 
-TEST(ChartDialogs, PanelDialog) {
+TEST_F(ChartDialogs, PanelDialog) {
   TForm11 form;
   EXPECT_EQ(form.Caption(), QStringLiteral("Color del Panel"));
   EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("Gradiente"));
@@ -152,9 +164,10 @@ TEST(ChartDialogs, PanelDialog) {
   EXPECT_EQ(form.BitBtn3->text(), QStringLiteral("Aceptar"));
   EXPECT_EQ(layoutProblems(form), QStringList());
   EXPECT_EQ(showAndClose(form, form.BitBtn3), mrCancel);
+  saveForDocs(form, "panel_dialog.png");
 }
 
-TEST(ChartDialogs, ASwatchShowsTheColourItHolds) {
+TEST_F(ChartDialogs, ASwatchShowsTheColourItHolds) {
   Shape swatch;
   swatch.resize(20, 10);
   swatch.setBrushColor(0x000080FF);  // $00BBGGRR: orange

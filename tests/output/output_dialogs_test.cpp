@@ -2,25 +2,36 @@
 // certificate page's design.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <functional>
 #include <memory>
 
+#include "doc_pictures.h"
 #include "form_layout.h"
 #include "output/Guarda_kovia.h"
 #include "output/Guardaph_kovia.h"
 #include "output/Imprimir_kovia.h"
 #include "output/Imprimirph_kovia.h"
 #include "output/Pri_cer_fas1_kovia.h"
+#include "platform/qt_operator.h"
 #include "platform/scripted_operator.h"
 
 namespace kovia {
 namespace {
 
 using kovia::testing::layoutProblems;
+using kovia::testing::saveForDocs;
 using kovia::testing::namesTopToBottom;
+
+// The dialogs are checked in the look the program gives them (Liberation Sans, Fusion).
+class OutputDialogs : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { installPlatformLook(*qApp); }
+};
 
 struct OptionDialogCase {
   const char* form;
+  const char* picture;
   std::function<std::unique_ptr<DialogForm>()> create;
   QString caption;
   QString group;
@@ -30,9 +41,9 @@ struct OptionDialogCase {
   bool printerSetup;
 };
 
-TEST(OptionDialogs, OptionsInTheirOnScreenOrderDisabledAndUnticked) {
+TEST_F(OutputDialogs, OptionsInTheirOnScreenOrderDisabledAndUnticked) {
   const OptionDialogCase cases[] = {
-      {"TForm13", [] { return std::make_unique<TForm13>(); }, QStringLiteral("Guardando info de Frecuencia"),
+      {"TForm13", "save_options_frequency.png", [] { return std::make_unique<TForm13>(); }, QStringLiteral("Guardando info de Frecuencia"),
        QStringLiteral("Control de Guardado"),
        {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"},
        {QStringLiteral("Gráfico de datos como imagen BMP"), QStringLiteral("Gráfico de desviación como imagen BMP"),
@@ -40,7 +51,7 @@ TEST(OptionDialogs, OptionsInTheirOnScreenOrderDisabledAndUnticked) {
         QStringLiteral("Datos de la Desviación como TXT"), QStringLiteral("Raíz de la Avar como TXT")},
        QStringLiteral("Guardar"), false},
       // CheckBox9 is shown at the top although it is processed last.
-      {"TForm14", [] { return std::make_unique<TForm14>(); }, QStringLiteral("Guardando info Fase"),
+      {"TForm14", "save_options_phase.png", [] { return std::make_unique<TForm14>(); }, QStringLiteral("Guardando info Fase"),
        QStringLiteral("Control de Guardado"),
        {"CheckBox9", "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
         "CheckBox8"},
@@ -51,12 +62,12 @@ TEST(OptionDialogs, OptionsInTheirOnScreenOrderDisabledAndUnticked) {
         QStringLiteral("Reporte")},
        QStringLiteral("Guardar"), false},
       // There is no CheckBox5 in this dialog.
-      {"TForm8", [] { return std::make_unique<TForm8>(); }, QStringLiteral("Imprimiendo info Frecuencia"),
+      {"TForm8", "print_options_frequency.png", [] { return std::make_unique<TForm8>(); }, QStringLiteral("Imprimiendo info Frecuencia"),
        QStringLiteral("Control de Impresión"), {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox6"},
        {QStringLiteral("Gráfico de datos"), QStringLiteral("Gráfico de desviación"),
         QStringLiteral("Gráfico de la Raíz de Avar"), QStringLiteral("Reporte"), QStringLiteral("Raíz de la Avar")},
        QStringLiteral("Imprimir"), true},
-      {"TForm15", [] { return std::make_unique<TForm15>(); }, QStringLiteral("Imprimiendo info Fase"),
+      {"TForm15", "print_options_phase.png", [] { return std::make_unique<TForm15>(); }, QStringLiteral("Imprimiendo info Fase"),
        QStringLiteral("Control de Impresión"),
        {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"},
        {QStringLiteral("Gráfico de datos"), QStringLiteral("Gráfico de Fase acumulada"),
@@ -104,10 +115,11 @@ TEST(OptionDialogs, OptionsInTheirOnScreenOrderDisabledAndUnticked) {
     EXPECT_EQ(form->ShowModal(), mrOk);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(op.failure(), nullptr);
+    saveForDocs(*form, c.picture);
   }
 }
 
-TEST(CertificatePage, ALandscapeLetterPageWithTheDesignedChart) {
+TEST_F(OutputDialogs, CertificatePageIsALandscapeLetterPageWithTheDesignedChart) {
   TForm18 form;
   EXPECT_EQ(form.Caption(), QStringLiteral("Pre-Impresión"));
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -163,6 +175,7 @@ TEST(CertificatePage, ALandscapeLetterPageWithTheDesignedChart) {
   EXPECT_EQ(form.Button1->text(), QStringLiteral("Cancel"));
   EXPECT_EQ(form.Button2->text(), QStringLiteral("Continuar"));
   EXPECT_FALSE(form.Button2->isEnabled());
+  saveForDocs(form, "certificate_page.png");
   form.show();
   EXPECT_TRUE(form.Button1->userClick());
   EXPECT_FALSE(form.isVisible());

@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
-#include <cstdlib>
 
+#include "doc_pictures.h"
 #include "platform/help_viewer.h"
 #include "platform/scripted_operator.h"
 #include "shell/Acerca_de_kovia.h"
@@ -18,12 +17,7 @@
 namespace kovia {
 namespace {
 
-void saveForDocs(QWidget& window, const char* file) {
-  const char* dir = std::getenv("KOVIA_SCREENSHOT_DIR");
-  if (dir == nullptr) return;
-  const QString path = QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(file));
-  EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
-}
+using kovia::testing::saveForDocs;
 
 QImage shownPicture(QWidget& window) {
   window.show();
