@@ -183,9 +183,10 @@ void TForm2::connectHandlers() {
 }
 
 void TForm2::progress(int count, const QString& text) {
-  // Small data never waits long enough to need a report.
+  // Small data never waits long enough to need a report, and a window not on show has no
+  // status bar to look at.
   constexpr int kReportedCount = 100000;
-  if (count >= kReportedCount) showProgress(text);
+  if (count >= kReportedCount && isVisible()) showProgress(text);
 }
 
 }  // namespace kovia
