@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
 
 #include "platform/form.h"
 #include "platform/help_viewer.h"
@@ -19,6 +20,14 @@ namespace kovia {
 namespace {
 
 QWidget* dialogParent() { return QApplication::activeWindow(); }
+
+// Without a screen (the offscreen platform) no operator can see a dialog: asking for
+// one would wait forever, so it fails loudly instead, and boxes go to standard error.
+bool headless() { return QGuiApplication::platformName() == QStringLiteral("offscreen"); }
+
+void refuseHeadless(DialogKind kind, const QString& detail) {
+  if (headless()) throw UnexpectedDialog(kind, ("sin pantalla: " + detail).toStdString());
+}
 
 QString boxTitle() {
   const QString name = QApplication::applicationDisplayName();
@@ -38,9 +47,13 @@ QStringList qtNameFilters(const QString& filter) {
   return result;
 }
 
-int QtOperator::showModal(DialogForm& form) { return form.execModal(); }
+int QtOperator::showModal(DialogForm& form) {
+  refuseHeadless(DialogKind::Modal, form.windowTitle());
+  return form.execModal();
+}
 
 std::optional<OpenAnswer> QtOperator::openFile(const OpenRequest& request) {
+  refuseHeadless(DialogKind::Open, request.title);
   QFileDialog dialog(dialogParent(), request.title.isEmpty() ? QStringLiteral("Abrir") : request.title,
                      request.initialDir);
   dialog.setFileMode(QFileDialog::ExistingFile);
@@ -57,6 +70,7 @@ std::optional<OpenAnswer> QtOperator::openFile(const OpenRequest& request) {
 }
 
 std::optional<QString> QtOperator::saveFile(const SaveRequest& request) {
+  refuseHeadless(DialogKind::Save, request.title);
   QFileDialog dialog(dialogParent(), request.title.isEmpty() ? QStringLiteral("Guardar como") : request.title,
                      request.initialDir);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -75,6 +89,7 @@ std::optional<QString> QtOperator::saveFile(const SaveRequest& request) {
 }
 
 std::optional<Color> QtOperator::chooseColor(Color initial) {
+  refuseHeadless(DialogKind::ChooseColor, QString());
   const QColor chosen = QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)),
                                                dialogParent(), QStringLiteral("Color"));
   if (!chosen.isValid()) return std::nullopt;
@@ -83,22 +98,32 @@ std::optional<Color> QtOperator::chooseColor(Color initial) {
 }
 
 bool QtOperator::printerSetup(QPrinter& printer) {
+  refuseHeadless(DialogKind::PrinterSetup, QString());
   QPrintDialog dialog(&printer, dialogParent());
   dialog.setWindowTitle(QStringLiteral("Configurar impresión"));
   return dialog.exec() == QDialog::Accepted;
 }
 
 void QtOperator::message(const QString& text) {
+  if (headless()) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    return;
+  }
   QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, dialogParent());
   box.exec();
 }
 
 void QtOperator::errorBox(const QString& text) {
+  if (headless()) {
+    std::fprintf(stderr, "Error: %s\n", text.toUtf8().constData());
+    return;
+  }
   QMessageBox box(QMessageBox::Critical, boxTitle(), text, QMessageBox::Ok, dialogParent());
   box.exec();
 }
 
 void QtOperator::helpTopics(const QString& helpFile) {
+  if (headless()) return;  // a window nobody can see
   if (help_.isNull()) help_ = new HelpViewer();
   help_->openFile(helpFile);
   help_->show();

@@ -1,4 +1,6 @@
-// The desktop operator: real Qt dialogs and message boxes, in Spanish.
+// The desktop operator: real Qt dialogs and message boxes, in Spanish. On the offscreen
+// platform, where nobody could answer, a dialog throws UnexpectedDialog and message and
+// error boxes are written to standard error.
 #pragma once
 
 #include <QPointer>

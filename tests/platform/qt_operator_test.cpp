@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "platform/file_dialogs.h"
 
 namespace kovia {
 namespace {
@@ -12,6 +15,23 @@ namespace {
 TEST(QtOperator, QtsOwnTextsAreSpanishOnceTheTranslationIsInstalled) {
   ASSERT_TRUE(installSpanishTranslations(*qApp));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+}
+
+TEST(QtOperator, WithoutAScreenADialogFailsLoudlyInsteadOfWaiting) {
+  ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+  QtOperator op;
+  OperatorScope scope(op);
+  OpenDialog open;
+  try {
+    open.Execute();
+    ADD_FAILURE() << "no exception";
+  } catch (const UnexpectedDialog& e) {
+    EXPECT_EQ(e.kind(), DialogKind::Open);
+  }
+  SaveDialog save;
+  EXPECT_THROW(save.Execute(), UnexpectedDialog);
+  EXPECT_THROW(op.chooseColor(0), UnexpectedDialog);
+  op.message(QStringLiteral("No se puede abrir archivo"));  // returns at once
 }
 
 TEST(QtOperator, FilterNotationBecomesQtNameFilters) {
