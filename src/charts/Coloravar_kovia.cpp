@@ -29,6 +29,8 @@ TForm9::TForm9(QWidget* owner) : DialogForm(owner) {
   setFixedSize(256, 160);
 }
 
-void TForm9::BitBtn3Click(QObject*) { Close(); }
+void TForm9::BitBtn3Click(QObject*) {
+  Close();
+}
 
 }  // namespace kovia

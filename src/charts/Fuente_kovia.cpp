@@ -54,6 +54,8 @@ TForm10::TForm10(QWidget* owner) : DialogForm(owner) {
   setFixedSize(420, 252);
 }
 
-void TForm10::BitBtn1Click(QObject*) { Close(); }
+void TForm10::BitBtn1Click(QObject*) {
+  Close();
+}
 
 }  // namespace kovia

@@ -20,15 +20,15 @@ class TForm10 : public DialogForm {
   // Each memo holds at most this many characters.
   static constexpr int kMaxTextLength = 99;
 
-  QGroupBox* GroupBox1;  // "Títulos del Gráfico"
-  QLabel* Label1;        // " Título"
-  QPlainTextEdit* Memo1; // title text
-  QLabel* Label2;        // Eje "X"
-  QPlainTextEdit* Memo2; // bottom-axis text
-  QLabel* Label3;        // Eje "Y"
-  QPlainTextEdit* Memo3; // left-axis text
-  BitBtn* BitBtn3;       // "Color"
-  BitBtn* BitBtn1;       // "Aceptar"
+  QGroupBox* GroupBox1;   // "Títulos del Gráfico"
+  QLabel* Label1;         // " Título"
+  QPlainTextEdit* Memo1;  // title text
+  QLabel* Label2;         // Eje "X"
+  QPlainTextEdit* Memo2;  // bottom-axis text
+  QLabel* Label3;         // Eje "Y"
+  QPlainTextEdit* Memo3;  // left-axis text
+  BitBtn* BitBtn3;        // "Color"
+  BitBtn* BitBtn1;        // "Aceptar"
 
  public slots:
   // Closes the dialog.

@@ -34,7 +34,8 @@ BitBtn* colourButton(QWidget* parent, const QString& name, const QString& captio
 TForm11::TForm11(QWidget* owner) : DialogForm(owner) {
   setCaption(QStringLiteral("Color del Panel"));
 
-  GroupBox1 = groupBox(this, QStringLiteral("GroupBox1"), QStringLiteral("Gradiente"), QRect(10, 10, 250, 242));
+  GroupBox1 =
+      groupBox(this, QStringLiteral("GroupBox1"), QStringLiteral("Gradiente"), QRect(10, 10, 250, 242));
   CheckBox1 = new CheckBox(GroupBox1, QStringLiteral("CheckBox1"), QStringLiteral("Visible"));
   CheckBox1->setGeometry(14, 24, 120, 20);
   CheckBox1->setEnabled(false);
@@ -60,7 +61,8 @@ TForm11::TForm11(QWidget* owner) : DialogForm(owner) {
   CheckBox2->setGeometry(160, 16, 20, 20);
   CheckBox2->setEnabled(false);
 
-  GroupBox3 = groupBox(this, QStringLiteral("GroupBox3"), QStringLiteral("Color Ejes"), QRect(270, 10, 164, 96));
+  GroupBox3 =
+      groupBox(this, QStringLiteral("GroupBox3"), QStringLiteral("Color Ejes"), QRect(270, 10, 164, 96));
   BitBtn5 = colourButton(GroupBox3, QStringLiteral("BitBtn5"), QStringLiteral("Ejes"), 12, 26, Shape4,
                          QStringLiteral("Shape4"));
   BitBtn6 = colourButton(GroupBox3, QStringLiteral("BitBtn6"), QStringLiteral("Grid"), 12, 60, Shape5,
@@ -81,6 +83,8 @@ TForm11::TForm11(QWidget* owner) : DialogForm(owner) {
   setFixedSize(444, 302);
 }
 
-void TForm11::BitBtn3Click(QObject*) { Close(); }
+void TForm11::BitBtn3Click(QObject*) {
+  Close();
+}
 
 }  // namespace kovia

@@ -22,7 +22,7 @@ class TForm11 : public DialogForm {
   CheckBox* CheckBox1;   // "Visible": gradient on or off
   BitBtn* BitBtn1;       // "Color inicio"
   Shape* Shape1;
-  BitBtn* BitBtn2;       // "Color Fin"
+  BitBtn* BitBtn2;  // "Color Fin"
   Shape* Shape2;
   QLabel* Label1;        // "Dirección:"
   ComboBox* ComboBox1;   // gradient direction
@@ -33,16 +33,16 @@ class TForm11 : public DialogForm {
   QGroupBox* GroupBox3;  // "Color Ejes"
   BitBtn* BitBtn5;       // "Ejes"
   Shape* Shape4;
-  BitBtn* BitBtn6;       // "Grid"
+  BitBtn* BitBtn6;  // "Grid"
   Shape* Shape5;
   QGroupBox* GroupBox4;  // "3D"
   BitBtn* BitBtn7;       // "Pared Izq."
   Shape* Shape6;
-  BitBtn* BitBtn8;       // "Pared Fon."
+  BitBtn* BitBtn8;  // "Pared Fon."
   Shape* Shape7;
-  BitBtn* BitBtn9;       // "Pared Aba."
+  BitBtn* BitBtn9;  // "Pared Aba."
   Shape* Shape8;
-  BitBtn* BitBtn3;       // "Aceptar"
+  BitBtn* BitBtn3;  // "Aceptar"
 
  public slots:
   // Closes the dialog.

@@ -47,6 +47,8 @@ TForm17::TForm17(QWidget* owner) : DialogForm(owner) {
   setFixedSize(310, 230);
 }
 
-void TForm17::Button2Click(QObject*) { Close(); }
+void TForm17::Button2Click(QObject*) {
+  Close();
+}
 
 }  // namespace kovia

@@ -8,19 +8,24 @@ namespace kovia {
 TForm13::TForm13(QWidget* owner) : DialogForm(owner) {
   setCaption(QStringLiteral("Guardando info de Frecuencia"));
   GroupBox1 = optionGroup(this, QStringLiteral("GroupBox1"), QStringLiteral("Control de Guardado"), 6);
-  CheckBox1 = optionBox(GroupBox1, QStringLiteral("CheckBox1"), QStringLiteral("Gráfico de datos como imagen BMP"), 0);
-  CheckBox2 =
-      optionBox(GroupBox1, QStringLiteral("CheckBox2"), QStringLiteral("Gráfico de desviación como imagen BMP"), 1);
+  CheckBox1 = optionBox(GroupBox1, QStringLiteral("CheckBox1"),
+                        QStringLiteral("Gráfico de datos como imagen BMP"), 0);
+  CheckBox2 = optionBox(GroupBox1, QStringLiteral("CheckBox2"),
+                        QStringLiteral("Gráfico de desviación como imagen BMP"), 1);
   CheckBox3 = optionBox(GroupBox1, QStringLiteral("CheckBox3"),
                         QStringLiteral("Gráfico de la Raíz de Avar como imagen BMP"), 2);
   CheckBox4 = optionBox(GroupBox1, QStringLiteral("CheckBox4"), QStringLiteral("Reporte como TXT"), 3);
-  CheckBox5 = optionBox(GroupBox1, QStringLiteral("CheckBox5"), QStringLiteral("Datos de la Desviación como TXT"), 4);
-  CheckBox6 = optionBox(GroupBox1, QStringLiteral("CheckBox6"), QStringLiteral("Raíz de la Avar como TXT"), 5);
+  CheckBox5 =
+      optionBox(GroupBox1, QStringLiteral("CheckBox5"), QStringLiteral("Datos de la Desviación como TXT"), 4);
+  CheckBox6 =
+      optionBox(GroupBox1, QStringLiteral("CheckBox6"), QStringLiteral("Raíz de la Avar como TXT"), 5);
   BitBtn1 = confirmButton(this, GroupBox1, QStringLiteral("BitBtn1"), QStringLiteral("Guardar"),
                           QStringLiteral(":/icons/save.svg"));
   connectHandler(BitBtn1, &Button::OnClick, this, &TForm13::BitBtn1Click);
 }
 
-void TForm13::BitBtn1Click(QObject*) { setModalResult(mrOk); }
+void TForm13::BitBtn1Click(QObject*) {
+  setModalResult(mrOk);
+}
 
 }  // namespace kovia

@@ -13,9 +13,13 @@ namespace {
 constexpr Color kGridColor = 0x00EBEBEB;
 constexpr Color kFuchsia = 0x00FF00FF;
 
-int px(double mm) { return static_cast<int>(std::lround(mm * certificate_page::kPixelsPerMm)); }
+int px(double mm) {
+  return static_cast<int>(std::lround(mm * certificate_page::kPixelsPerMm));
+}
 
-QRect pxRect(const QRectF& mm) { return QRect(px(mm.x()), px(mm.y()), px(mm.width()), px(mm.height())); }
+QRect pxRect(const QRectF& mm) {
+  return QRect(px(mm.x()), px(mm.y()), px(mm.width()), px(mm.height()));
+}
 
 QFrame* whiteFrame(QWidget* parent, const QString& name, const QRect& rect, bool outlined) {
   auto* frame = new QFrame(parent);
@@ -111,6 +115,8 @@ TForm18::TForm18(QWidget* owner) : DialogForm(owner) {
   setFixedSize(QuickRep1->width(), Panel1->geometry().bottom() + 1);
 }
 
-void TForm18::Button1Click(QObject*) { Close(); }
+void TForm18::Button1Click(QObject*) {
+  Close();
+}
 
 }  // namespace kovia

@@ -14,9 +14,9 @@ namespace kovia {
 
 // Geometry of the certificate page in millimetres, from the page's top left corner.
 namespace certificate_page {
-constexpr double kWidthMm = 279.4;   // Letter, landscape
+constexpr double kWidthMm = 279.4;  // Letter, landscape
 constexpr double kHeightMm = 215.9;
-constexpr double kMarginMm = 10.0;   // on every side
+constexpr double kMarginMm = 10.0;  // on every side
 constexpr QRectF kBandMm{kMarginMm, kMarginMm, 259.3, 197.9};
 // The chart frame: 12.7 mm from the band's left, 16.9 mm from its top.
 constexpr QRectF kChartMm{kMarginMm + 12.7, kMarginMm + 16.9, 195.3, 161.4};

@@ -4,7 +4,9 @@
 #include <QImageReader>
 
 // Q_INIT_RESOURCE declares a function of the global namespace: it must be used outside ours.
-static void initEmbeddedKoviaResources() { Q_INIT_RESOURCE(kovia); }
+static void initEmbeddedKoviaResources() {
+  Q_INIT_RESOURCE(kovia);
+}
 
 namespace kovia {
 

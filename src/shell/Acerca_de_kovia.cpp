@@ -26,8 +26,8 @@ QLabel* picture(QWidget* parent, const QString& name, const QString& resource, c
   return label;
 }
 
-QLabel* textLine(QWidget* parent, const QString& name, const QString& text, const QRect& rect, const QFont& font,
-                 const QColor& color) {
+QLabel* textLine(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                 const QFont& font, const QColor& color) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setGeometry(rect);
@@ -45,7 +45,8 @@ QLabel* textLine(QWidget* parent, const QString& name, const QString& text, cons
 TForm3::TForm3(QWidget* owner) : DialogForm(owner) {
   setCaption(QStringLiteral("Acerca de Kovia"));
   // Single-line border and no border icons: the box is closed with "Cerrar".
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                 Qt::WindowTitleHint);
   setWindowIcon(koviaWindowIcon());
   setFixedSize(558, 360);
 
@@ -63,18 +64,22 @@ TForm3::TForm3(QWidget* owner) : DialogForm(owner) {
                     QRect(208, 96, 334, 18), pixelFont(13, true), navy);
   Label3 = textLine(this, QStringLiteral("Label3"), QStringLiteral("Laboratorio de Tiempo y Frecuencia"),
                     QRect(208, 116, 334, 18), pixelFont(13), navy);
-  Label4 = textLine(this, QStringLiteral("Label4"),
-                    QStringLiteral("Mediciones de frecuencia: desviación fraccional de frecuencia y raíz de la "
-                                   "varianza de Allan con sus límites de confianza al 95 %."),
-                    QRect(208, 144, 334, 48), pixelFont(12), grey);
-  Label5 = textLine(this, QStringLiteral("Label5"),
-                    QStringLiteral("Mediciones de diferencia de fase: fase acumulada, ajuste polinomial, residuos "
-                                   "y raíz de la varianza de Allan."),
-                    QRect(208, 196, 334, 48), pixelFont(12), grey);
-  Image3 = picture(this, QStringLiteral("Image3"), QStringLiteral(":/icons/certificate.svg"), QRect(208, 254, 32, 32));
-  Label6 = textLine(this, QStringLiteral("Label6"),
-                    QStringLiteral("Tablas, gráficas e informes para los certificados de calibración del laboratorio."),
-                    QRect(250, 252, 292, 48), pixelFont(12), grey);
+  Label4 =
+      textLine(this, QStringLiteral("Label4"),
+               QStringLiteral("Mediciones de frecuencia: desviación fraccional de frecuencia y raíz de la "
+                              "varianza de Allan con sus límites de confianza al 95 %."),
+               QRect(208, 144, 334, 48), pixelFont(12), grey);
+  Label5 =
+      textLine(this, QStringLiteral("Label5"),
+               QStringLiteral("Mediciones de diferencia de fase: fase acumulada, ajuste polinomial, residuos "
+                              "y raíz de la varianza de Allan."),
+               QRect(208, 196, 334, 48), pixelFont(12), grey);
+  Image3 = picture(this, QStringLiteral("Image3"), QStringLiteral(":/icons/certificate.svg"),
+                   QRect(208, 254, 32, 32));
+  Label6 = textLine(
+      this, QStringLiteral("Label6"),
+      QStringLiteral("Tablas, gráficas e informes para los certificados de calibración del laboratorio."),
+      QRect(250, 252, 292, 48), pixelFont(12), grey);
 
   Bevel1 = new QFrame(this);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -87,6 +92,8 @@ TForm3::TForm3(QWidget* owner) : DialogForm(owner) {
   connectHandler(BitBtn1, &Button::OnClick, this, &TForm3::BitBtn1Click);
 }
 
-void TForm3::BitBtn1Click(QObject*) { Close(); }
+void TForm3::BitBtn1Click(QObject*) {
+  Close();
+}
 
 }  // namespace kovia

@@ -53,7 +53,8 @@ QLabel* lineLabel(QWidget* parent, const QString& name, const QString& text, int
 }
 
 // A button on `panel`, placed at `rect` in client coordinates as designed.
-BitBtn* mainButton(QFrame* panel, const QString& name, const QString& caption, const QRect& rect, int fontPixels) {
+BitBtn* mainButton(QFrame* panel, const QString& name, const QString& caption, const QRect& rect,
+                   int fontPixels) {
   auto* button = new BitBtn(panel, name, caption);
   button->setGeometry(rect.translated(-panel->pos()));
   button->setFont(pixelFont(fontPixels));
@@ -98,19 +99,23 @@ TFormMain::TFormMain(QWidget* owner) : Form(owner) {
   Image2->setGeometry(377, 20, 96, 96);
   Image2->setPixmap(resourcePixmap(QStringLiteral(":/about.svg"), QSize(96, 96)));
 
-  Label1 = lineLabel(TabControl1, QStringLiteral("Label1"), QStringLiteral("Laboratorio de Tiempo y Frecuencia"), 22,
-                     18, pixelFont(13, true));
-  Label2 = lineLabel(TabControl1, QStringLiteral("Label2"), QStringLiteral("Kovia"), 42, 34, pixelFont(28, true));
-  Label3 = lineLabel(TabControl1, QStringLiteral("Label3"), QStringLiteral("Análisis de estabilidad de osciladores"),
-                     78, 18, pixelFont(12));
-  Label4 = lineLabel(TabControl1, QStringLiteral("Label4"), QStringLiteral("Versión 1.2"), 98, 16, pixelFont(11));
+  Label1 = lineLabel(TabControl1, QStringLiteral("Label1"),
+                     QStringLiteral("Laboratorio de Tiempo y Frecuencia"), 22, 18, pixelFont(13, true));
+  Label2 =
+      lineLabel(TabControl1, QStringLiteral("Label2"), QStringLiteral("Kovia"), 42, 34, pixelFont(28, true));
+  Label3 = lineLabel(TabControl1, QStringLiteral("Label3"),
+                     QStringLiteral("Análisis de estabilidad de osciladores"), 78, 18, pixelFont(12));
+  Label4 =
+      lineLabel(TabControl1, QStringLiteral("Label4"), QStringLiteral("Versión 1.2"), 98, 16, pixelFont(11));
 
   BitBtn1 = mainButton(TabControl2, QStringLiteral("BitBtn1"), QStringLiteral("Mediciones de Frecuencia"),
                        QRect(120, 160, 257, 33), 16);
-  BitBtn2 = mainButton(TabControl2, QStringLiteral("BitBtn2"), QStringLiteral("Mediciones de Diferencia de Fase"),
-                       QRect(120, 203, 257, 33), 16);
-  BitBtn4 = mainButton(TabControl3, QStringLiteral("BitBtn4"), QStringLiteral("Acerca de ..."), QRect(56, 275, 81, 33), 11);
-  BitBtn3 = mainButton(TabControl3, QStringLiteral("BitBtn3"), QStringLiteral("&Salir"), QRect(360, 275, 81, 33), 11);
+  BitBtn2 = mainButton(TabControl2, QStringLiteral("BitBtn2"),
+                       QStringLiteral("Mediciones de Diferencia de Fase"), QRect(120, 203, 257, 33), 16);
+  BitBtn4 = mainButton(TabControl3, QStringLiteral("BitBtn4"), QStringLiteral("Acerca de ..."),
+                       QRect(56, 275, 81, 33), 11);
+  BitBtn3 = mainButton(TabControl3, QStringLiteral("BitBtn3"), QStringLiteral("&Salir"),
+                       QRect(360, 275, 81, 33), 11);
   BitBtn3->setIcon(QIcon(QStringLiteral(":/icons/close.svg")));
   BitBtn3->setIconSize(QSize(16, 16));
 
@@ -123,7 +128,8 @@ TFormMain::TFormMain(QWidget* owner) : Form(owner) {
   adjustSize();
   setFixedSize(sizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+    move(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
   }
 }
 
@@ -139,9 +145,10 @@ void TFormMain::BitBtn1Click(QObject*) {
   // The load is the only command open before a file is loaded. Only the buttons change: the
   // menu items keep the states the window was designed with.
   form->SpeedButton3->setEnabled(true);
-  for (QToolButton* button : {form->SpeedButton4, form->SpeedButton5, form->SpeedButton15, form->SpeedButton2,
-                              form->SpeedButton10, form->SpeedButton8, form->SpeedButton7, form->SpeedButton11,
-                              form->SpeedButton12, form->SpeedButton13, form->SpeedButton1, form->SpeedButton14}) {
+  for (QToolButton* button :
+       {form->SpeedButton4, form->SpeedButton5, form->SpeedButton15, form->SpeedButton2, form->SpeedButton10,
+        form->SpeedButton8, form->SpeedButton7, form->SpeedButton11, form->SpeedButton12, form->SpeedButton13,
+        form->SpeedButton1, form->SpeedButton14}) {
     button->setEnabled(false);
   }
   form->show();
@@ -175,9 +182,13 @@ void TFormMain::BitBtn2Click(QObject*) {
   form->show();
 }
 
-void TFormMain::BitBtn3Click(QObject*) { Close(); }
+void TFormMain::BitBtn3Click(QObject*) {
+  Close();
+}
 
-void TFormMain::BitBtn4Click(QObject*) { showAboutBox(); }
+void TFormMain::BitBtn4Click(QObject*) {
+  showAboutBox();
+}
 
 void TFormMain::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -32,7 +32,8 @@ TForm12::TForm12(QWidget* owner) : Form(owner) {
   // Sized to the picture, centred on the desktop.
   setFixedSize(kPictureSize);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+    move(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
   }
 }
 

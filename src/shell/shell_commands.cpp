@@ -21,10 +21,16 @@ void showAboutBox() {
   box->ShowModal();
 }
 
-void showHelpTopics() { currentOperator().helpTopics(applicationHelpFile()); }
+void showHelpTopics() {
+  currentOperator().helpTopics(applicationHelpFile());
+}
 
-QString applicationHelpFile() { return helpFileSetting(); }
+QString applicationHelpFile() {
+  return helpFileSetting();
+}
 
-void setApplicationHelpFile(const QString& path) { helpFileSetting() = path; }
+void setApplicationHelpFile(const QString& path) {
+  helpFileSetting() = path;
+}
 
 }  // namespace kovia

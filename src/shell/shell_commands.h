@@ -25,8 +25,8 @@ QString applicationHelpFile();
 void setApplicationHelpFile(const QString& path);
 
 struct StartupOptions {
-  bool showSplash = true;        // kovia-batch starts without the splash and its delay
-  int splashDelayMs = 1500;      // wall-clock time the splash stays on screen
+  bool showSplash = true;    // kovia-batch starts without the splash and its delay
+  int splashDelayMs = 1500;  // wall-clock time the splash stays on screen
 };
 
 // The program's start-up after the application object exists: Qt's Spanish texts and the

@@ -136,8 +136,8 @@ TFormMain* startKovia(const StartupOptions& options) {
 void runMessageLoop(TFormMain& mainForm) {
   if (!mainForm.isVisible()) return;
   QApplication::setQuitOnLastWindowClosed(false);
-  const QMetaObject::Connection ends =
-      QObject::connect(&mainForm, &TFormMain::mainWindowClosed, QCoreApplication::instance(), &QCoreApplication::quit);
+  const QMetaObject::Connection ends = QObject::connect(
+      &mainForm, &TFormMain::mainWindowClosed, QCoreApplication::instance(), &QCoreApplication::quit);
   QApplication::exec();
   QObject::disconnect(ends);
 }

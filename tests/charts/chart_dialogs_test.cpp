@@ -19,8 +19,8 @@ namespace kovia {
 namespace {
 
 using kovia::testing::layoutProblems;
-using kovia::testing::saveForDocs;
 using kovia::testing::namesTopToBottom;
+using kovia::testing::saveForDocs;
 
 // Shows `form` modally through a scripted operator, presses its close button and returns the
 // modal result; the form must have left the screen.
@@ -69,7 +69,8 @@ TEST_F(ChartDialogs, PointDialog) {
   EXPECT_EQ(form.UpDown1->Position(), 1);
   EXPECT_FALSE(form.UpDown1->wrap());
   EXPECT_LT(form.UpDown1->x(), form.Edit1->x());  // arrows on the left
-  for (QWidget* later : std::initializer_list<QWidget*>{form.Button1, form.RadioGroup1, form.Edit1, form.UpDown1}) {
+  for (QWidget* later :
+       std::initializer_list<QWidget*>{form.Button1, form.RadioGroup1, form.Edit1, form.UpDown1}) {
     EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
   }
   EXPECT_EQ(form.Button2->text(), QStringLiteral("Aceptar"));
@@ -82,8 +83,9 @@ TEST_F(ChartDialogs, AllanColourDialog) {
   TForm9 form;
   EXPECT_EQ(form.Caption(), QStringLiteral("Establece Color RAvar"));
   EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("Color"));
-  EXPECT_EQ(buttonTexts(form), (QStringList{QStringLiteral("Raíz de Avar"), QStringLiteral("Barras de Incer..."),
-                                            QStringLiteral("Aceptar")}));
+  EXPECT_EQ(buttonTexts(form),
+            (QStringList{QStringLiteral("Raíz de Avar"), QStringLiteral("Barras de Incer..."),
+                         QStringLiteral("Aceptar")}));
   EXPECT_FALSE(form.BitBtn1->isEnabled());
   EXPECT_FALSE(form.BitBtn2->isEnabled());
   // Each swatch sits beside its button.
@@ -157,9 +159,10 @@ TEST_F(ChartDialogs, PanelDialog) {
   EXPECT_EQ(form.Label1->text(), QStringLiteral("Dirección:"));
   QStringList directions;
   for (int i = 0; i < form.ComboBox1->count(); ++i) directions << form.ComboBox1->itemText(i);
-  EXPECT_EQ(directions, (QStringList{QStringLiteral("TopBot"), QStringLiteral("BotTop"), QStringLiteral("LefRig"),
-                                     QStringLiteral("RigLef"), QStringLiteral("FrCenter"), QStringLiteral("FrTopLeft"),
-                                     QStringLiteral("FrBotLef")}));
+  EXPECT_EQ(directions,
+            (QStringList{QStringLiteral("TopBot"), QStringLiteral("BotTop"), QStringLiteral("LefRig"),
+                         QStringLiteral("RigLef"), QStringLiteral("FrCenter"), QStringLiteral("FrTopLeft"),
+                         QStringLiteral("FrBotLef")}));
   EXPECT_EQ(form.ComboBox1->ItemIndex(), 0);
   EXPECT_EQ(form.BitBtn3->text(), QStringLiteral("Aceptar"));
   EXPECT_EQ(layoutProblems(form), QStringList());

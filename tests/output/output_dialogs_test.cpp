@@ -20,8 +20,8 @@ namespace kovia {
 namespace {
 
 using kovia::testing::layoutProblems;
-using kovia::testing::saveForDocs;
 using kovia::testing::namesTopToBottom;
+using kovia::testing::saveForDocs;
 
 // The dialogs are checked in the look the program gives them (Liberation Sans, Fusion).
 class OutputDialogs : public ::testing::Test {
@@ -43,37 +43,58 @@ struct OptionDialogCase {
 
 TEST_F(OutputDialogs, OptionsInTheirOnScreenOrderDisabledAndUnticked) {
   const OptionDialogCase cases[] = {
-      {"TForm13", "save_options_frequency.png", [] { return std::make_unique<TForm13>(); }, QStringLiteral("Guardando info de Frecuencia"),
+      {"TForm13",
+       "save_options_frequency.png",
+       [] { return std::make_unique<TForm13>(); },
+       QStringLiteral("Guardando info de Frecuencia"),
        QStringLiteral("Control de Guardado"),
        {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"},
-       {QStringLiteral("Gráfico de datos como imagen BMP"), QStringLiteral("Gráfico de desviación como imagen BMP"),
+       {QStringLiteral("Gráfico de datos como imagen BMP"),
+        QStringLiteral("Gráfico de desviación como imagen BMP"),
         QStringLiteral("Gráfico de la Raíz de Avar como imagen BMP"), QStringLiteral("Reporte como TXT"),
         QStringLiteral("Datos de la Desviación como TXT"), QStringLiteral("Raíz de la Avar como TXT")},
-       QStringLiteral("Guardar"), false},
+       QStringLiteral("Guardar"),
+       false},
       // CheckBox9 is shown at the top although it is processed last.
-      {"TForm14", "save_options_phase.png", [] { return std::make_unique<TForm14>(); }, QStringLiteral("Guardando info Fase"),
+      {"TForm14",
+       "save_options_phase.png",
+       [] { return std::make_unique<TForm14>(); },
+       QStringLiteral("Guardando info Fase"),
        QStringLiteral("Control de Guardado"),
-       {"CheckBox9", "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
-        "CheckBox8"},
+       {"CheckBox9", "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6",
+        "CheckBox7", "CheckBox8"},
        {QStringLiteral("Datos Originales Modificados"), QStringLiteral("Gráfico de datos como imagen BMP"),
-        QStringLiteral("Gráfico de fase acumulada como imagen BMP"), QStringLiteral("Gráfico de Residuos como imagen BMP"),
-        QStringLiteral("Gráfico de Raíz de Avar como BMP"), QStringLiteral("Datos de la fase acumulada como TXT"),
+        QStringLiteral("Gráfico de fase acumulada como imagen BMP"),
+        QStringLiteral("Gráfico de Residuos como imagen BMP"),
+        QStringLiteral("Gráfico de Raíz de Avar como BMP"),
+        QStringLiteral("Datos de la fase acumulada como TXT"),
         QStringLiteral("Datos de los residuos como TXT"), QStringLiteral("Raíz de la Avar como TXT"),
         QStringLiteral("Reporte")},
-       QStringLiteral("Guardar"), false},
+       QStringLiteral("Guardar"),
+       false},
       // There is no CheckBox5 in this dialog.
-      {"TForm8", "print_options_frequency.png", [] { return std::make_unique<TForm8>(); }, QStringLiteral("Imprimiendo info Frecuencia"),
-       QStringLiteral("Control de Impresión"), {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox6"},
+      {"TForm8",
+       "print_options_frequency.png",
+       [] { return std::make_unique<TForm8>(); },
+       QStringLiteral("Imprimiendo info Frecuencia"),
+       QStringLiteral("Control de Impresión"),
+       {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox6"},
        {QStringLiteral("Gráfico de datos"), QStringLiteral("Gráfico de desviación"),
-        QStringLiteral("Gráfico de la Raíz de Avar"), QStringLiteral("Reporte"), QStringLiteral("Raíz de la Avar")},
-       QStringLiteral("Imprimir"), true},
-      {"TForm15", "print_options_phase.png", [] { return std::make_unique<TForm15>(); }, QStringLiteral("Imprimiendo info Fase"),
+        QStringLiteral("Gráfico de la Raíz de Avar"), QStringLiteral("Reporte"),
+        QStringLiteral("Raíz de la Avar")},
+       QStringLiteral("Imprimir"),
+       true},
+      {"TForm15",
+       "print_options_phase.png",
+       [] { return std::make_unique<TForm15>(); },
+       QStringLiteral("Imprimiendo info Fase"),
        QStringLiteral("Control de Impresión"),
        {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"},
        {QStringLiteral("Gráfico de datos"), QStringLiteral("Gráfico de Fase acumulada"),
         QStringLiteral("Gráfico de Residuos"), QStringLiteral("Gráfico de la Raíz de Avar"),
         QStringLiteral("Raíz de la Avar"), QStringLiteral("Reporte")},
-       QStringLiteral("Imprimir"), true},
+       QStringLiteral("Imprimir"),
+       true},
   };
   for (const OptionDialogCase& c : cases) {
     SCOPED_TRACE(c.form);

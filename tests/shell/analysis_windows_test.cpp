@@ -59,17 +59,18 @@ TEST_F(AnalysisWindowsTest, EachFrequencyWindowStartsWithOnlyTheLoadButtonOpen) 
   EXPECT_TRUE(second->isVisible());
 
   EXPECT_TRUE(second->SpeedButton3->isEnabled());
-  for (QToolButton* b : {second->SpeedButton4, second->SpeedButton5, second->SpeedButton15, second->SpeedButton2,
-                         second->SpeedButton10, second->SpeedButton8, second->SpeedButton7, second->SpeedButton11,
-                         second->SpeedButton12, second->SpeedButton13, second->SpeedButton1, second->SpeedButton14}) {
+  for (QToolButton* b :
+       {second->SpeedButton4, second->SpeedButton5, second->SpeedButton15, second->SpeedButton2,
+        second->SpeedButton10, second->SpeedButton8, second->SpeedButton7, second->SpeedButton11,
+        second->SpeedButton12, second->SpeedButton13, second->SpeedButton1, second->SpeedButton14}) {
     EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
   }
   // The buttons the handler does not list, and every menu item, keep their designed states.
   TForm2 designed;
   QMap<QString, bool> expectedButtons = enabledStates<QToolButton>(designed);
-  for (const char* listed : {"SpeedButton4", "SpeedButton5", "SpeedButton15", "SpeedButton2", "SpeedButton10",
-                             "SpeedButton8", "SpeedButton7", "SpeedButton11", "SpeedButton12", "SpeedButton13",
-                             "SpeedButton1", "SpeedButton14"}) {
+  for (const char* listed :
+       {"SpeedButton4", "SpeedButton5", "SpeedButton15", "SpeedButton2", "SpeedButton10", "SpeedButton8",
+        "SpeedButton7", "SpeedButton11", "SpeedButton12", "SpeedButton13", "SpeedButton1", "SpeedButton14"}) {
     expectedButtons[QString::fromLatin1(listed)] = false;
   }
   expectedButtons[QStringLiteral("SpeedButton3")] = true;
@@ -106,12 +107,12 @@ TEST_F(AnalysisWindowsTest, EachPhaseWindowGetsItsHeaderTextsWithTheirBlanks) {
     int width;  // -1: not set by the handler
   };
   const Header headers[] = {
-      {form->StringGrid1, 0, "     No  ", 52},         {form->StringGrid1, 1, "       Valor   ", 112},
-      {form->StringGrid2, 0, "     No  ", 52},         {form->StringGrid2, 1, "               Valor   ", 112},
-      {form->StringGrid7, 0, "     No  ", 50},         {form->StringGrid7, 1, "        Valor   ", -1},
-      {form->StringGrid6, 0, "     No  ", 52},         {form->StringGrid6, 1, "        Valor   ", 112},
-      {form->StringGrid5, 0, "   Tau", 40},            {form->StringGrid5, 1, "    Avar ", -1},
-      {form->StringGrid5, 2, "   Binf  ", -1},         {form->StringGrid5, 3, "   Bsup  ", -1},
+      {form->StringGrid1, 0, "     No  ", 52}, {form->StringGrid1, 1, "       Valor   ", 112},
+      {form->StringGrid2, 0, "     No  ", 52}, {form->StringGrid2, 1, "               Valor   ", 112},
+      {form->StringGrid7, 0, "     No  ", 50}, {form->StringGrid7, 1, "        Valor   ", -1},
+      {form->StringGrid6, 0, "     No  ", 52}, {form->StringGrid6, 1, "        Valor   ", 112},
+      {form->StringGrid5, 0, "   Tau", 40},    {form->StringGrid5, 1, "    Avar ", -1},
+      {form->StringGrid5, 2, "   Binf  ", -1}, {form->StringGrid5, 3, "   Bsup  ", -1},
   };
   for (const Header& h : headers) {
     SCOPED_TRACE(h.grid->objectName().toStdString() + " " + std::to_string(h.col));

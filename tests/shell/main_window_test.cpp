@@ -83,7 +83,8 @@ TEST_F(MainWindowTest, AcercaDeShowsTheAboutBoxModallyAndCerrarClosesIt) {
     EXPECT_EQ(box.StaticText1->pos(), QPoint(349, 60));
     EXPECT_EQ(box.BitBtn1->text(), QStringLiteral("Cerrar"));
     EXPECT_EQ(box.BitBtn1->geometry(), QRect(472, 320, 73, 25));
-    for (const QLabel* picture : {box.Image1, box.Image2, box.Image3}) EXPECT_FALSE(picture->pixmap().isNull());
+    for (const QLabel* picture : {box.Image1, box.Image2, box.Image3})
+      EXPECT_FALSE(picture->pixmap().isNull());
     EXPECT_EQ(kovia::testing::layoutProblems(box), QStringList());
     EXPECT_TRUE(box.BitBtn1->userClick());
     EXPECT_FALSE(box.isVisible());

@@ -41,7 +41,8 @@ TEST(ShellPictures, SplashMainWindowAboutBoxAndHelpShowTheirContent) {
 
   // The logo on the identification panel is drawn (not the panel's grey).
   const QImage mainPicture = shownPicture(*mainForm);
-  const QPoint logoCentre = mainForm->Image1->mapTo(mainForm, QPoint(48, 48)) * mainPicture.devicePixelRatio();
+  const QPoint logoCentre =
+      mainForm->Image1->mapTo(mainForm, QPoint(48, 48)) * mainPicture.devicePixelRatio();
   EXPECT_NE(mainPicture.pixelColor(logoCentre), mainForm->palette().color(QPalette::Window));
   saveForDocs(*mainForm, "main_window.png");
 

@@ -37,11 +37,13 @@ TEST_F(StartupTest, CreatesTheFormsInTheirFixedOrderWithTheMainFormFirst) {
 
   // The splash before all others; then the main form, so that it is the main form.
   const QStringList expected = {
-      QStringLiteral("Form12"), QStringLiteral("FormMain"), QStringLiteral("Form2"),  QStringLiteral("Form1"),
-      QStringLiteral("Form3"),  QStringLiteral("Form4"),    QStringLiteral("Form5"),  QStringLiteral("Form6"),
-      QStringLiteral("Form7"),  QStringLiteral("Form9"),    QStringLiteral("Form10"), QStringLiteral("Form11"),
-      QStringLiteral("Form13"), QStringLiteral("Form8"),    QStringLiteral("Form14"), QStringLiteral("Form15"),
-      QStringLiteral("Form16"), QStringLiteral("Form17"),   QStringLiteral("Form18")};
+      QStringLiteral("Form12"), QStringLiteral("FormMain"), QStringLiteral("Form2"),
+      QStringLiteral("Form1"),  QStringLiteral("Form3"),    QStringLiteral("Form4"),
+      QStringLiteral("Form5"),  QStringLiteral("Form6"),    QStringLiteral("Form7"),
+      QStringLiteral("Form9"),  QStringLiteral("Form10"),   QStringLiteral("Form11"),
+      QStringLiteral("Form13"), QStringLiteral("Form8"),    QStringLiteral("Form14"),
+      QStringLiteral("Form15"), QStringLiteral("Form16"),   QStringLiteral("Form17"),
+      QStringLiteral("Form18")};
   const QList<QWidget*> forms = applicationForms();
   EXPECT_EQ(objectNames(forms), expected);
   for (QWidget* form : forms) {

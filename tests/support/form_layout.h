@@ -5,22 +5,23 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-
+#include <algorithm>
 #include <ostream>
 
 // Readable QString values in gtest's failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace kovia::testing {
 
 // Problems found in `root`'s children, one line each ("Edit1 outside GroupBox2", "BitBtn1
-// text clipped"); empty when the layout is sound. Widgets without an objectName (the inner parts of Qt's own controls)
-// are not checked.
+// text clipped"); empty when the layout is sound. Widgets without an objectName (the inner parts of Qt's own
+// controls) are not checked.
 inline QStringList layoutProblems(const QWidget& root) {
   QStringList problems;
   const QList<QWidget*> children = root.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
