@@ -12,6 +12,8 @@
 #include "platform/form.h"
 #include "platform/handler_guard.h"
 #include "platform/messages.h"
+#include "platform/popup_menu.h"
+#include "platform/string_grid.h"
 #include "platform/scripted_operator.h"
 
 namespace kovia {
@@ -103,6 +105,27 @@ TEST_F(CommandTest, ClosingAFormHidesIt) {
   EXPECT_FALSE(form_.isVisible());
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Análisis de Mediciones de Frecuencia"));
   EXPECT_EQ(form_.property("caption").toString(), form_.Caption());
+}
+
+TEST_F(CommandTest, PopupMenuItemsAreNamedAndTheirShortcutsBelongToTheirWidget) {
+  StringGrid grid(&form_, QStringLiteral("StringGrid1"));
+  PopupMenu menu(&form_);
+  QMenu* modifica = menu.addSubmenu(QStringLiteral("Modifica1"), QStringLiteral("Modifica"));
+  QMenu* extrapola = menu.addSubmenu(QStringLiteral("Extrapola1"), QStringLiteral("Extrapola"));
+  PopupMenu::addItemTo(modifica, QStringLiteral("Manualmente1"), QStringLiteral("Manualmente"));
+  QAction* atras = PopupMenu::addItemTo(extrapola, QStringLiteral("haciaatras1"), QStringLiteral("hacia atras"),
+                                        QKeySequence(QStringLiteral("Ctrl+A")));
+  QAction* agregar = menu.addItem(QStringLiteral("Agregar1"), QStringLiteral("Agregar"));
+  menu.attachTo(&grid);
+  int added = 0;
+  connectHandler(agregar, &QAction::triggered, &form_, [&](bool) { ++added; });
+  form_.findChild<QAction*>(QStringLiteral("Agregar1"))->trigger();
+  EXPECT_EQ(added, 1);
+  EXPECT_EQ(menu.Items(2), agregar);
+  EXPECT_THROW((void)menu.Items(3), ListIndexError);
+  EXPECT_EQ(grid.contextMenuPolicy(), Qt::CustomContextMenu);
+  EXPECT_TRUE(grid.actions().contains(atras));
+  EXPECT_EQ(atras->shortcutContext(), Qt::WidgetWithChildrenShortcut);
 }
 
 }  // namespace
