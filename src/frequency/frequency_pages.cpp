@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "frequency/Frecuencia_kovia.h"
 
@@ -14,7 +15,7 @@ namespace kovia {
 namespace {
 
 constexpr int kDataColumnWidth = 177;  // left column of pages 0 and 1
-constexpr int kAllanColumnWidth = 196;  // left column of page 2: four table columns and the noise types
+constexpr int kAllanColumnWidth = 196;  // least width of page 2's left column (the noise types)
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
   auto* label = new QLabel(text, parent);
@@ -35,6 +36,9 @@ QLabel* headerLabel(QWidget* parent, const QString& name, const QString& text) {
 // A caption band over a panel: light text on the window's dark accent.
 QLabel* bandLabel(QWidget* parent, const QString& name, const QString& text) {
   QLabel* label = headerLabel(parent, name, text);
+  QFont font = label->font();
+  font.setPixelSize(11);
+  label->setFont(font);
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
@@ -76,6 +80,8 @@ StringGrid* valueGrid(QWidget* parent, const QString& name, std::initializer_lis
   }
   grid->setDefaultRowHeight(15);
   grid->setMinimumWidth(total + 2);
+  // The columns fill the column of the page; the last pixels of a cell are never text.
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return grid;
 }
 
@@ -302,8 +308,15 @@ void TForm2::buildDeviationPage() {
 }
 
 void TForm2::buildAllanPage() {
+  // The table's value columns are designed 44 px wide; in this face a 4-digit value in
+  // scientific notation ("1.037E-11") needs more, and a table whose values are cut off
+  // cannot be read: those columns take the width their longest text needs.
+  const int valueWidth = std::max(44, TabSheet2->fontMetrics().horizontalAdvance(QStringLiteral("-8.888E-88")) + 8);
+  const int widths[] = {42, valueWidth, valueWidth, valueWidth};
+  const int tableWidth = widths[0] + widths[1] + widths[2] + widths[3] + 2;
+
   QHBoxLayout* row = pageLayout(TabSheet2);
-  QVBoxLayout* left = leftColumn(row, TabSheet2, kAllanColumnWidth);
+  QVBoxLayout* left = leftColumn(row, TabSheet2, std::max(kAllanColumnWidth, tableWidth));
   QWidget* column = left->parentWidget();
 
   BitBtn5 = new BitBtn(column, QStringLiteral("BitBtn5"), QStringLiteral("Raíz de la Varianza de Allan"));
@@ -325,7 +338,6 @@ void TForm2::buildAllanPage() {
   Label16 = columnLabel(column, QStringLiteral("Label16"), QStringLiteral("σy(τ)"));
   Label17 = columnLabel(column, QStringLiteral("Label17"), QStringLiteral("BInf"));
   Label18 = columnLabel(column, QStringLiteral("Label18"), QStringLiteral("BSup"));
-  const int widths[] = {42, 44, 44, 44};
   int i = 0;
   for (QLabel* l : {Label15, Label16, Label17, Label18}) {
     l->setFixedWidth(widths[i++]);
@@ -335,7 +347,7 @@ void TForm2::buildAllanPage() {
   heads->addStretch(1);
   left->addLayout(heads);
 
-  StringGrid4 = valueGrid(column, QStringLiteral("StringGrid4"), {42, 44, 44, 44});
+  StringGrid4 = valueGrid(column, QStringLiteral("StringGrid4"), {widths[0], widths[1], widths[2], widths[3]});
   StringGrid4->setEditing(true);
   StringGrid4->setRowSelect(true);
   StringGrid4->setFixedHeight(16 * StringGrid4->RowCount());
