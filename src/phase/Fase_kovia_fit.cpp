@@ -156,10 +156,9 @@ void TForm1::BitBtn16Click(QObject*) {
   const Color red = colors::kRed;
   for (const float p : fit.fitted) Series10->addY(p, QString(), red);
   const int rows = static_cast<int>(fit.fitted.size());
-  std::vector<long double> numbers(static_cast<std::size_t>(rows));
-  for (int k = 0; k < rows; ++k) numbers[static_cast<std::size_t>(k)] = k + 1;
   StringGrid7->beginUpdate();
-  StringGrid7->setColumn(0, generalTextColumn(numbers, 15), 1);
+  // The row numbers in the default number text are their integer texts.
+  StringGrid7->setColumn(0, rowNumberColumn(1, rows), 1);
   StringGrid7->setColumn(1, generalTextColumn(fit.fitted, kFittedDigits), 1);
   StringGrid7->endUpdate();
 
@@ -182,9 +181,7 @@ void TForm1::BitBtn15Click(QObject*) {
   const int rows = static_cast<int>(residual.size());
   StringGrid6->beginUpdate();
   if (rows > 0) {
-    std::vector<long double> numbers(static_cast<std::size_t>(rows));
-    for (int k = 0; k < rows; ++k) numbers[static_cast<std::size_t>(k)] = k + 1;
-    StringGrid6->setColumn(0, generalTextColumn(numbers, 15), 1);
+    StringGrid6->setColumn(0, rowNumberColumn(1, rows), 1);
     StringGrid6->setColumn(1, generalTextColumn(residual, kResidualDigits), 1);
   }
   StringGrid6->endUpdate();
