@@ -25,6 +25,7 @@
 #include "platform/form.h"
 #include "platform/line_store.h"
 #include "platform/misc_controls.h"
+#include "platform/popup_menu.h"
 #include "platform/string_grid.h"
 
 class QFrame;
@@ -42,7 +43,7 @@ class TForm2 : public Form {
   SaveDialog* SaveDialog1;  // "Texto", *.txt
   SaveDialog* SaveDialog2;  // "Mapa de Bits", *.bmp
   SaveDialog* SaveDialog3;  // "Archivo de datos", *.dat
-  QMenu* PopupMenu1;        // on StringGrid1
+  PopupMenu* PopupMenu1;    // on StringGrid1
   QAction* Modificar1;
   QAction* Agregar1;
   QAction* Eliminar1;

@@ -84,9 +84,14 @@ GridColumn generalTextColumn(std::span<const double> values, int digits, char de
 
 std::string measurementFootText(std::int64_t readings, std::int32_t tauSeconds) {
   const std::int64_t seconds = readings * static_cast<std::int64_t>(tauSeconds);
-  const std::string tau = std::to_string(tauSeconds);
-  if (seconds >= 3600) return "(" + std::to_string(seconds / 3600) + " horas de medición con Tau= " + tau + " s)";
-  return "(" + std::to_string(seconds / 60) + " minutos de medición con Tau= " + tau + " s)";
+  const bool hours = seconds >= 3600;
+  std::string text = "(";
+  text += std::to_string(hours ? seconds / 3600 : seconds / 60);
+  text += hours ? " horas" : " minutos";
+  text += " de medición con Tau= ";
+  text += std::to_string(tauSeconds);
+  text += " s)";
+  return text;
 }
 
 }  // namespace kovia

@@ -112,7 +112,7 @@ Chart* makeChart(QWidget* parent, const QString& name, const QStringList& title,
 
 // Chart on the right of a page: the chart over a strip with `button` (may be null) and the
 // horizontal scroll bar; the vertical scroll bar at the page's right edge.
-void placeChart(QHBoxLayout* pageLayout, QWidget* page, Chart* chart, Button* button, ScrollBar* horizontal,
+void placeChart(QHBoxLayout* pageLayout, Chart* chart, Button* button, ScrollBar* horizontal,
                 ScrollBar* vertical) {
   auto* right = new QVBoxLayout;
   right->setSpacing(2);
@@ -125,7 +125,6 @@ void placeChart(QHBoxLayout* pageLayout, QWidget* page, Chart* chart, Button* bu
   right->addLayout(strip);
   pageLayout->addLayout(right, 1);
   pageLayout->addWidget(vertical);
-  (void)page;
 }
 
 QHBoxLayout* pageLayout(QWidget* page) {
@@ -190,21 +189,14 @@ void TForm2::buildDataPage() {
   info->setColumnStretch(0, 1);
   left->addWidget(Panel2);
 
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  Modificar1 = PopupMenu1->addAction(QStringLiteral("Modificar"));
-  Modificar1->setObjectName(QStringLiteral("Modificar1"));
-  Agregar1 = PopupMenu1->addAction(QStringLiteral("Agregar"));
-  Agregar1->setObjectName(QStringLiteral("Agregar1"));
-  Eliminar1 = PopupMenu1->addAction(QStringLiteral("Eliminar"));
-  Eliminar1->setObjectName(QStringLiteral("Eliminar1"));
-  Refrescar1 = PopupMenu1->addAction(QStringLiteral("Refrescar"));
-  Refrescar1->setObjectName(QStringLiteral("Refrescar1"));
+  PopupMenu1 = new PopupMenu(this, QStringLiteral("PopupMenu1"));
+  Modificar1 = PopupMenu1->addItem(QStringLiteral("Modificar1"), QStringLiteral("Modificar"));
+  Agregar1 = PopupMenu1->addItem(QStringLiteral("Agregar1"), QStringLiteral("Agregar"));
+  Eliminar1 = PopupMenu1->addItem(QStringLiteral("Eliminar1"), QStringLiteral("Eliminar"));
+  Refrescar1 = PopupMenu1->addItem(QStringLiteral("Refrescar1"), QStringLiteral("Refrescar"));
   // Editing the readings comes with its own commands; until then the items are shown disabled.
   for (QAction* item : PopupMenu1->actions()) item->setEnabled(false);
-  StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(StringGrid1, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
+  PopupMenu1->attachTo(StringGrid1);
 
   Chart1 = makeChart(TabSheet1, QStringLiteral("Chart1"),
                      {QStringLiteral("MEDICIONES DE FRECUENCIA"), QStringLiteral("FIGURA 1")},
@@ -229,7 +221,7 @@ void TForm2::buildDataPage() {
   Button1->setEnabled(false);
   ScrollBar1 = angleScrollBar(TabSheet1, QStringLiteral("ScrollBar1"), Qt::Vertical);
   ScrollBar2 = angleScrollBar(TabSheet1, QStringLiteral("ScrollBar2"), Qt::Horizontal);
-  placeChart(row, TabSheet1, Chart1, Button1, ScrollBar2, ScrollBar1);
+  placeChart(row, Chart1, Button1, ScrollBar2, ScrollBar1);
 }
 
 void TForm2::buildDeviationPage() {
@@ -304,7 +296,7 @@ void TForm2::buildDeviationPage() {
 
   ScrollBar4 = angleScrollBar(TabSheet3, QStringLiteral("ScrollBar4"), Qt::Vertical);
   ScrollBar3 = angleScrollBar(TabSheet3, QStringLiteral("ScrollBar3"), Qt::Horizontal);
-  placeChart(row, TabSheet3, Chart2, nullptr, ScrollBar3, ScrollBar4);
+  placeChart(row, Chart2, nullptr, ScrollBar3, ScrollBar4);
 }
 
 void TForm2::buildAllanPage() {
@@ -388,7 +380,7 @@ void TForm2::buildAllanPage() {
   Button2->setEnabled(false);
   ScrollBar6 = angleScrollBar(TabSheet2, QStringLiteral("ScrollBar6"), Qt::Vertical);
   ScrollBar5 = angleScrollBar(TabSheet2, QStringLiteral("ScrollBar5"), Qt::Horizontal);
-  placeChart(row, TabSheet2, DBChart4, Button2, ScrollBar5, ScrollBar6);
+  placeChart(row, DBChart4, Button2, ScrollBar5, ScrollBar6);
 }
 
 }  // namespace kovia
