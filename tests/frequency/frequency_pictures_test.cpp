@@ -1,7 +1,7 @@
 // The frequency window on screen after the sample file went through every stage: each page's
 // chart draws its points in their colours. With KOVIA_SCREENSHOT_DIR set, the three pages are
 // also saved there for the documentation (frequency_data.png, frequency_deviation.png,
-// frequency_allan.png).
+// frequency_allan.png, and the nominal-frequency dialog as frequency_nominal_dialog.png).
 #include <QApplication>
 #include <QImage>
 
@@ -54,6 +54,20 @@ TEST_F(FrequencyWindowTest, SampleFileThroughEveryStageIsDrawnOnItsThreePages) {
   EXPECT_GT(pixelsOf(allan, colors::kNavy), 50);  // ten diamonds
   EXPECT_GT(pixelsOf(allan, colors::kBar), 50);   // twenty bars
   saveForDocs(w, "frequency_allan.png");
+}
+
+TEST_F(FrequencyWindowTest, NominalFrequencyDialogDrawsItsFieldsInTheHighlightColour) {
+  installPlatformLook(*qApp);
+  TForm4 dialog;
+  typeAndEnter(dialog.Edit1, QStringLiteral("10000000"));
+  dialog.show();
+  QApplication::processEvents();
+  const QImage picture = dialog.grab().toImage();
+  const QColor highlight = dialog.Edit2->palette().color(QPalette::Base);
+  const QPoint inField = dialog.Edit2->geometry().topLeft() + QPoint(dialog.Edit2->width() - 4, 4);
+  EXPECT_EQ(picture.pixelColor(inField * picture.devicePixelRatio()), highlight);
+  EXPECT_EQ(highlight, dialog.palette().color(QPalette::Active, QPalette::Highlight));
+  saveForDocs(dialog, "frequency_nominal_dialog.png");
 }
 
 }  // namespace
