@@ -22,15 +22,6 @@ constexpr int kRateDigits = 7;
 constexpr int kFittedDigits = 9;
 constexpr int kResidualDigits = 7;
 
-// Adds column 1 of rows first..last of `grid`, read back from its texts, to `series` with an
-// empty label and `color`; the points before a cell that does not convert stay.
-void plotColumn(const StringGrid& grid, int first, int last, Series& series, Color color) {
-  const CellValues<double> values = readDoubleCells(grid, 1, first, last);
-  for (const double value : values.values) series.addY(value, QString(), color);
-  series.setMarksVisible(false);
-  values.rethrow();
-}
-
 // Why the accumulated phase cannot be computed from what the window holds; empty when it can.
 QString accumulationRefusal(int unitItem, int readingCount) {
   const PhaseWindowState& s = phaseWindowState();
@@ -93,8 +84,8 @@ void TForm1::BitBtn4Click(QObject*) {
   s.accumulationPending = 0;
   const int rows = static_cast<int>(phase.seconds.size());
   StringGrid2->beginUpdate();
-  StringGrid2->setColumn(0, rowNumberColumn(1, rows), 1);
-  StringGrid2->setColumn(1, generalTextColumn(phase.seconds, kAccumulatedDigits), 1);
+  StringGrid2->setColumn(0, rowNumberColumn(StringGrid2->cellView(0, 0), 1, rows), 0);
+  StringGrid2->setColumn(1, generalTextColumn(StringGrid2->cellView(1, 0), phase.seconds, kAccumulatedDigits), 0);
   StringGrid2->endUpdate();
   // A reading that did not convert ends the command after the rows it allowed.
   readings.rethrow();
@@ -104,7 +95,7 @@ void TForm1::BitBtn4Click(QObject*) {
   const PhaseRate rate = phaseRate(first, last, readingCount, s.tauSeconds);
   Edit1->setText(QString::fromStdString(generalText(rate.value, kRateDigits, decimalSeparator())));
 
-  plotColumn(*StringGrid2, 1, readingCount - 2, *Series2, s.rawPointColor);
+  addColumnPoints(*StringGrid2, 1, 1, readingCount - 2, *Series2, s.rawPointColor);
   s.chart2ShowsPoints = 1;
   s.chart2ShowsLine = 0;
 
@@ -158,8 +149,8 @@ void TForm1::BitBtn16Click(QObject*) {
   const int rows = static_cast<int>(fit.fitted.size());
   StringGrid7->beginUpdate();
   // The row numbers in the default number text are their integer texts.
-  StringGrid7->setColumn(0, rowNumberColumn(1, rows), 1);
-  StringGrid7->setColumn(1, generalTextColumn(fit.fitted, kFittedDigits), 1);
+  StringGrid7->setColumn(0, rowNumberColumn(StringGrid7->cellView(0, 0), 1, rows), 0);
+  StringGrid7->setColumn(1, generalTextColumn(StringGrid7->cellView(1, 0), fit.fitted, kFittedDigits), 0);
   StringGrid7->endUpdate();
 
   BitBtn15->setEnabled(true);
@@ -181,8 +172,8 @@ void TForm1::BitBtn15Click(QObject*) {
   const int rows = static_cast<int>(residual.size());
   StringGrid6->beginUpdate();
   if (rows > 0) {
-    StringGrid6->setColumn(0, rowNumberColumn(1, rows), 1);
-    StringGrid6->setColumn(1, generalTextColumn(residual, kResidualDigits), 1);
+    StringGrid6->setColumn(0, rowNumberColumn(StringGrid6->cellView(0, 0), 1, rows), 0);
+    StringGrid6->setColumn(1, generalTextColumn(StringGrid6->cellView(1, 0), residual, kResidualDigits), 0);
   }
   StringGrid6->endUpdate();
   // Row by row the accumulated value is read before the fitted one: the first row that did
@@ -190,7 +181,7 @@ void TForm1::BitBtn15Click(QObject*) {
   if (accumulated.values.size() <= fitted.values.size()) accumulated.rethrow();
   fitted.rethrow();
 
-  plotColumn(*StringGrid6, 1, StringGrid2->RowCount() - 2, *Series8, colors::kRed);
+  addColumnPoints(*StringGrid6, 1, 1, StringGrid2->RowCount() - 2, *Series8, colors::kRed);
 
   enableChartCommands();
   BitBtn15->setEnabled(false);

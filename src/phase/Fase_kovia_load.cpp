@@ -23,19 +23,6 @@ namespace {
 // Filter 1 of OpenDialog1 reads text; any other filter reads an hourly binary file.
 constexpr int kTextFilter = 1;
 
-// Adds the values of rows first.. of column 1 to `series`, as the readings' series take
-// them (running index as x, empty label, the raw point colour). Points before a cell that
-// does not convert stay; the failure is then reported.
-void plotReadings(const StringGrid& grid, int first, int last, Series* series) {
-  const CellValues<long double> readings = readExtendedCells(grid, 1, first, last);
-  if (series != nullptr) {
-    const Color color = phaseWindowState().rawPointColor;
-    for (const long double value : readings.values) series->addY(static_cast<double>(value), QString(), color);
-    series->setMarksVisible(false);
-  }
-  readings.rethrow();
-}
-
 }  // namespace
 
 void TForm1::SpeedButton3Click(QObject*) {
@@ -142,8 +129,8 @@ void TForm1::freshLoad() {
     StringGrid1->beginUpdate();
     StringGrid1->setRowCount(count + 1);
     StringGrid1->setColCount(2);
-    StringGrid1->setColumn(0, rowNumberColumn(1, count), 1);
-    StringGrid1->setColumn(1, textColumn(lines.lines()), 1);
+    StringGrid1->setColumn(0, rowNumberColumn(StringGrid1->cellView(0, 0), 1, count), 0);
+    StringGrid1->setColumn(1, textColumn(StringGrid1->cellView(1, 0), lines.lines()), 0);
     StringGrid1->endUpdate();
     Memo1->Lines() = std::move(lines);
     hasReadings_ = true;
@@ -155,7 +142,7 @@ void TForm1::freshLoad() {
     dialog.reset();
 
     progress.show(QStringLiteral("Graficando ") + QString::number(count) + QStringLiteral(" lecturas ..."));
-    plotReadings(*StringGrid1, 1, count, Series1);
+    addColumnPoints(*StringGrid1, 1, 1, count, *Series1, s.rawPointColor);
     s.chart4ShowsPoints = 1;
     s.chart4ShowsLine = 0;
     writeDurationFeet(count);
@@ -197,8 +184,8 @@ void TForm1::appendLoad() {
       StringGrid1->setCellText(0, 0, QStringLiteral("     No  "));
       StringGrid1->setCellText(1, 0, QStringLiteral("       Valor   "));
     }
-    StringGrid1->setColumn(0, rowNumberColumn(before + 1, added), before + 1);
-    StringGrid1->setColumn(1, textColumn(lines.lines()), before + 1);
+    StringGrid1->setColumn(0, rowNumberColumn(std::nullopt, before + 1, added), before + 1);
+    StringGrid1->setColumn(1, textColumn(std::nullopt, lines.lines()), before + 1);
     StringGrid1->endUpdate();
     if (firstReadings) Memo1->Lines().clear();
     for (const std::string& line : lines.lines()) Memo1->Lines().add(line);
@@ -206,8 +193,8 @@ void TForm1::appendLoad() {
     s.loadedCount = total;
 
     progress.show(QStringLiteral("Graficando ") + QString::number(added) + QStringLiteral(" lecturas ..."));
-    if (s.chart4ShowsPoints == 1) plotReadings(*StringGrid1, before + 1, total, Series1);
-    if (s.chart4ShowsLine == 1) plotReadings(*StringGrid1, before + 1, total, Series7);
+    if (s.chart4ShowsPoints == 1) addColumnPoints(*StringGrid1, 1, before + 1, total, *Series1, s.rawPointColor);
+    if (s.chart4ShowsLine == 1) addColumnPoints(*StringGrid1, 1, before + 1, total, *Series7, s.rawPointColor);
     s.chart4ShowsPoints = 1;
     s.chart4ShowsLine = 0;
     writeDurationFeet(total);

@@ -6,14 +6,18 @@
 #pragma once
 
 #include <exception>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/color.h"
 #include "platform/grid_store.h"
 
 namespace kovia {
 
+class Series;
 class StringGrid;
 
 // Values of a column read as value cells, up to the first cell that failed.
@@ -43,14 +47,23 @@ CellValues<float> readFloatCells(const StringGrid& grid, int col, int first, int
 // One cell read as a double (throws as the readers report a failure).
 double readDoubleCell(const StringGrid& grid, int col, int row);
 
-// A column of general-format texts with `digits` significant digits.
-GridColumn generalTextColumn(std::span<const long double> values, int digits);
-GridColumn generalTextColumn(std::span<const float> values, int digits);
+// Adds rows first .. last of column `col`, each read as readDoubleCells reads it, to `series`
+// with add-with-y, an empty label and `color`, and hides the series' marks. The first cell
+// that does not convert ends the adding: the points before it stay and its failure is thrown.
+void addColumnPoints(const StringGrid& grid, int col, int first, int last, Series& series, Color color);
+
+// Column builders. Each column starts with `header` (the text of row 0, kept as the grid
+// holds it) when one is given: a column that fills a grid from row 0 to its last row is
+// handed over whole, without copying a cell.
+
+// General-format texts with `digits` significant digits.
+GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const long double> values, int digits);
+GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const float> values, int digits);
 
 // The row numbers first, first + 1, ..., first + count - 1 as integer texts.
-GridColumn rowNumberColumn(int first, int count);
+GridColumn rowNumberColumn(std::optional<std::string_view> header, int first, int count);
 
-// The texts of `lines` as one column.
-GridColumn textColumn(std::span<const std::string> lines);
+// The texts of `lines`.
+GridColumn textColumn(std::optional<std::string_view> header, std::span<const std::string> lines);
 
 }  // namespace kovia

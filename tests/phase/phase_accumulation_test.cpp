@@ -153,7 +153,18 @@ TEST_F(PhaseAccumulationTest, RefusesWithoutAUnitAfterANewLoad) {
 }
 
 TEST_F(PhaseAccumulationTest, ReadingsBeyondTheDoubleRangeAreRefused) {
-  accumulate({"1", "1E400", "2"});
+  // The load plots no such reading.
+  EXPECT_FALSE(load(writeLines(QStringLiteral("enorme.txt"), {"1", "1E400", "2"})));
+  EXPECT_EQ(errors(), QStringList{QStringLiteral(
+                          "El valor '1E400' excede el intervalo de los números de doble precisión")});
+  EXPECT_EQ(w->Series1->count(), 1);
+
+  // Typed over a loaded reading, it leaves the accumulated phase undone.
+  resetPhaseWindowState();
+  ASSERT_TRUE(load(writeLines(QStringLiteral("lecturas.txt"), {"1", "2", "3"})));
+  w->StringGrid1->setCell(1, 2, "1E400");
+  ASSERT_TRUE(w->RadioGroup1->userChoose(0));
+  ASSERT_TRUE(w->BitBtn4->userClick());
   ASSERT_EQ(messages().size(), 1);
   EXPECT_TRUE(messages().front().startsWith(QStringLiteral("Las lecturas exceden")));
   EXPECT_EQ(w->StringGrid2->Cells(1, 1), "");
