@@ -3,6 +3,8 @@
 // deviation, a noise type, and the replot of the chart on show after each.
 //
 //   bench_frequency [READINGS]   (default 1000000)
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,7 +13,6 @@
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <sys/resource.h>
 
 #include "core/number_text.h"
 #include "frequency/Frecnom_kovia.h"
@@ -42,7 +43,8 @@ QByteArray readingsFile(int count) {
 long long cpuMs() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000LL + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000LL +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
 }
 
 long peakMegabytes() {
@@ -63,8 +65,8 @@ void timed(const char* name, TForm2& window, F command) {
   QCoreApplication::processEvents();
   const qint64 totalMs = clock.elapsed();
   std::printf("%-32s %6lld ms, %6lld ms processor; with the replot %6lld ms, %6lld ms processor%s\n", name,
-              static_cast<long long>(commandMs), commandCpu, static_cast<long long>(totalMs), cpuMs() - cpuStart,
-              ok ? "" : "  FAILED");
+              static_cast<long long>(commandMs), commandCpu, static_cast<long long>(totalMs),
+              cpuMs() - cpuStart, ok ? "" : "  FAILED");
   (void)window;
 }
 
@@ -112,6 +114,7 @@ int main(int argc, char** argv) {
   timed("TIPOS DE RUIDO (White Frequency)", window, [&] { return window.RadioGroup1->userChoose(2); });
   window.PageControl1->userSelectPage(0);
   timed("Página Datos Originales", window, [] { return true; });
-  std::printf("sigma(tau0) = %s, peak memory %ld MB\n", window.StringGrid4->Cells(1, 0).c_str(), peakMegabytes());
+  std::printf("sigma(tau0) = %s, peak memory %ld MB\n", window.StringGrid4->Cells(1, 0).c_str(),
+              peakMegabytes());
   return 0;
 }

@@ -47,7 +47,9 @@ struct FrequencyOptions {
   std::string outputDir;
 };
 
-void printError(const std::string& message) { std::fprintf(stderr, "kovia-batch frecuencia: %s\n", message.c_str()); }
+void printError(const std::string& message) {
+  std::fprintf(stderr, "kovia-batch frecuencia: %s\n", message.c_str());
+}
 
 int usageError(const std::string& message) {
   printError(message);
@@ -100,13 +102,17 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Fr
   return std::nullopt;
 }
 
-std::string bytesOf(const Edit* edit) { return toWindows1252(edit->Text()); }
+std::string bytesOf(const Edit* edit) {
+  return toWindows1252(edit->Text());
+}
 
 // Writes the three result files from what the window shows.
 void writeResults(const TForm2& window, const QString& folder) {
-  const auto path = [&](const char* name) { return QDir(folder).filePath(QString::fromLatin1(name)).toStdString(); };
-  writeFrequencyReport(path("reporte.txt"), bytesOf(window.Edit1), bytesOf(window.Edit2), bytesOf(window.Edit3),
-                       bytesOf(window.Edit4));
+  const auto path = [&](const char* name) {
+    return QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
+  };
+  writeFrequencyReport(path("reporte.txt"), bytesOf(window.Edit1), bytesOf(window.Edit2),
+                       bytesOf(window.Edit3), bytesOf(window.Edit4));
 
   const StringGrid& deviations = *window.StringGrid3;
   std::vector<std::string_view> column;
@@ -176,7 +182,8 @@ int runFrequency(const FrequencyOptions& options) {
   }
   if (!ranCleanly(window.BitBtn1->userClick(), "Desviación Fraccional")) return 1;
   if (!ranCleanly(window.BitBtn5->userClick(), "Raíz de la Varianza de Allan")) return 1;
-  if (options.noise && !ranCleanly(window.RadioGroup1->userChoose(*options.noise), "TIPOS DE RUIDO")) return 1;
+  if (options.noise && !ranCleanly(window.RadioGroup1->userChoose(*options.noise), "TIPOS DE RUIDO"))
+    return 1;
 
   const QString folder = QString::fromStdString(options.outputDir);
   if (!QDir().mkpath(folder)) {

@@ -52,7 +52,9 @@ void refuseValue(Edit* edit, const QString& message) {
 
 }  // namespace
 
-QString digitCheckedPart(const QString& text) { return text.left(kCheckedCharacters); }
+QString digitCheckedPart(const QString& text) {
+  return text.left(kCheckedCharacters);
+}
 
 bool onlyDecimalDigits(const QString& text) {
   for (const QChar c : text) {
@@ -62,8 +64,9 @@ bool onlyDecimalDigits(const QString& text) {
 }
 
 QString invalidCharacterMessage(const QString& checkedCharacters) {
-  return QStringLiteral("Usted digitó un caracter no válido en '") + checkedCharacters + QStringLiteral("'. ") +
-         QLatin1Char('\n') + QStringLiteral("Inténtelo nuevamente introduciendo sólo caracteres numéricos.");
+  return QStringLiteral("Usted digitó un caracter no válido en '") + checkedCharacters +
+         QStringLiteral("'. ") + QLatin1Char('\n') +
+         QStringLiteral("Inténtelo nuevamente introduciendo sólo caracteres numéricos.");
 }
 
 TForm4::TForm4(QWidget* owner) : DialogForm(owner) {
@@ -106,8 +109,8 @@ void TForm4::Edit1OnKeyDown(QObject* /*Sender*/, KeyCode& Key, ShiftState /*Shif
   Edit1->setReadOnly(true);
   const double nominal = static_cast<double>(textToFloat(Edit1->Text(), decimalSeparator()));
   if (!std::isfinite(nominal)) {
-    refuseValue(Edit1, QStringLiteral("La frecuencia nominal digitada es demasiado grande.") + QLatin1Char('\n') +
-                           QStringLiteral("Inténtelo nuevamente con un valor menor."));
+    refuseValue(Edit1, QStringLiteral("La frecuencia nominal digitada es demasiado grande.") +
+                           QLatin1Char('\n') + QStringLiteral("Inténtelo nuevamente con un valor menor."));
     return;
   }
   frequencyWindowState().nominalFrequencyHz = nominal;

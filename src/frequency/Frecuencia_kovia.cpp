@@ -12,7 +12,9 @@ namespace kovia {
 
 namespace {
 
-QIcon toolIcon(const char* file) { return QIcon(QStringLiteral(":/icons/") + QLatin1String(file)); }
+QIcon toolIcon(const char* file) {
+  return QIcon(QStringLiteral(":/icons/") + QLatin1String(file));
+}
 
 }  // namespace
 
@@ -46,8 +48,10 @@ TForm2::TForm2(QWidget* owner) : Form(owner) {
 
   PageControl1 = new PageControl(this, QStringLiteral("PageControl1"));
   TabSheet1 = PageControl1->addPage(QStringLiteral("TabSheet1"), QStringLiteral("Datos Originales"));
-  TabSheet3 = PageControl1->addPage(QStringLiteral("TabSheet3"), QStringLiteral("Desviación Fraccional de Frecuencia"));
-  TabSheet2 = PageControl1->addPage(QStringLiteral("TabSheet2"), QStringLiteral("Raíz de la Varianza de Allan"));
+  TabSheet3 = PageControl1->addPage(QStringLiteral("TabSheet3"),
+                                    QStringLiteral("Desviación Fraccional de Frecuencia"));
+  TabSheet2 =
+      PageControl1->addPage(QStringLiteral("TabSheet2"), QStringLiteral("Raíz de la Varianza de Allan"));
   setClientWidget(PageControl1);
   buildDataPage();
   buildDeviationPage();
@@ -80,14 +84,14 @@ void TForm2::buildToolBarAndMenu() {
   Ttulo1 = menu->addItem(Ttulos1, QStringLiteral("Ttulo1"), QStringLiteral("Título"));
 
   Grfico1 = menu->addTop(QStringLiteral("Grfico1"), QStringLiteral("Gráfico"));
-  DesplazaralaIzquierda1 =
-      menu->addItem(Grfico1, QStringLiteral("DesplazaralaIzquierda1"), QStringLiteral("Desplazar a la Izquierda"));
-  Desplazarhaciaarriba1 =
-      menu->addItem(Grfico1, QStringLiteral("Desplazarhaciaarriba1"), QStringLiteral("Desplazar hacia arriba"));
+  DesplazaralaIzquierda1 = menu->addItem(Grfico1, QStringLiteral("DesplazaralaIzquierda1"),
+                                         QStringLiteral("Desplazar a la Izquierda"));
+  Desplazarhaciaarriba1 = menu->addItem(Grfico1, QStringLiteral("Desplazarhaciaarriba1"),
+                                        QStringLiteral("Desplazar hacia arriba"));
   Desplazarhaciaabajo1 =
       menu->addItem(Grfico1, QStringLiteral("Desplazarhaciaabajo1"), QStringLiteral("Desplazar hacia abajo"));
-  DesplazaralaDerecha1 =
-      menu->addItem(Grfico1, QStringLiteral("DesplazaralaDerecha1"), QStringLiteral("Desplazar a la Derecha"));
+  DesplazaralaDerecha1 = menu->addItem(Grfico1, QStringLiteral("DesplazaralaDerecha1"),
+                                       QStringLiteral("Desplazar a la Derecha"));
   menu->addSeparatorTo(Grfico1);
   Aumentar1 = menu->addItem(Grfico1, QStringLiteral("Aumentar1"), QStringLiteral("Aumentar"));
   Disminuir1 = menu->addItem(Grfico1, QStringLiteral("Disminuir1"), QStringLiteral("Disminuir"));
@@ -103,46 +107,49 @@ void TForm2::buildToolBarAndMenu() {
   // The strip: file commands | moves | zooms | minor grid | point look | panel look | help.
   openCommand = addCommand(QStringLiteral("SpeedButton3"), QStringLiteral("Cargar Archivo de Datos|"),
                            toolIcon("open.svg"), Salir1);
-  saveCommand = addCommand(QStringLiteral("SpeedButton4"), QStringLiteral("Guardar|"), toolIcon("save.svg"), Guardar1);
+  saveCommand =
+      addCommand(QStringLiteral("SpeedButton4"), QStringLiteral("Guardar|"), toolIcon("save.svg"), Guardar1);
   printCommand =
       addCommand(QStringLiteral("SpeedButton6"), QStringLiteral("Imprimir|"), toolIcon("print.svg"), Print1);
-  closeCommand =
-      addCommand(QStringLiteral("SpeedButton9"), QStringLiteral("Cerrar Aplicación"), toolIcon("close.svg"), Salir2);
+  closeCommand = addCommand(QStringLiteral("SpeedButton9"), QStringLiteral("Cerrar Aplicación"),
+                            toolIcon("close.svg"), Salir2);
   addToolSeparator();
   moveLeftCommand = addCommand(QStringLiteral("SpeedButton2"), QStringLiteral("Mover a la Izquierda"),
                                toolIcon("move_left.svg"), DesplazaralaIzquierda1);
-  moveUpCommand = addCommand(QStringLiteral("SpeedButton10"), QStringLiteral("Mover arriba"), toolIcon("move_up.svg"),
-                             Desplazarhaciaarriba1);
+  moveUpCommand = addCommand(QStringLiteral("SpeedButton10"), QStringLiteral("Mover arriba"),
+                             toolIcon("move_up.svg"), Desplazarhaciaarriba1);
   moveDownCommand = addCommand(QStringLiteral("SpeedButton8"), QStringLiteral("Mover abajo"),
                                toolIcon("move_down.svg"), Desplazarhaciaabajo1);
   moveRightCommand = addCommand(QStringLiteral("SpeedButton7"), QStringLiteral("Mover Derecha"),
                                 toolIcon("move_right.svg"), DesplazaralaDerecha1);
   addToolSeparator();
-  zoomInCommand =
-      addCommand(QStringLiteral("SpeedButton11"), QStringLiteral("Aumentar"), toolIcon("zoom_in.svg"), Aumentar1);
-  zoomOutCommand =
-      addCommand(QStringLiteral("SpeedButton12"), QStringLiteral("Disminuir"), toolIcon("zoom_out.svg"), Disminuir1);
+  zoomInCommand = addCommand(QStringLiteral("SpeedButton11"), QStringLiteral("Aumentar"),
+                             toolIcon("zoom_in.svg"), Aumentar1);
+  zoomOutCommand = addCommand(QStringLiteral("SpeedButton12"), QStringLiteral("Disminuir"),
+                              toolIcon("zoom_out.svg"), Disminuir1);
   resetCommand = addCommand(QStringLiteral("SpeedButton13"), QStringLiteral("Restablecer"),
                             toolIcon("zoom_reset.svg"), Restablecer1);
   addToolSeparator();
-  minorGridCommand = addCommand(QStringLiteral("SpeedButton1"), QStringLiteral("Líneas de división secundarias"),
-                                toolIcon("minor_grid.svg"), Lneasdedivisinsecundarias1);
+  minorGridCommand =
+      addCommand(QStringLiteral("SpeedButton1"), QStringLiteral("Líneas de división secundarias"),
+                 toolIcon("minor_grid.svg"), Lneasdedivisinsecundarias1);
   addToolSeparator();
   pointColorCommand = addCommand(QStringLiteral("SpeedButton5"), QStringLiteral("Color de los Puntos"),
                                  toolIcon("point_color.svg"), Color1);
   avarColorCommand = addCommand(QStringLiteral("SpeedButton14"), QStringLiteral("Color de la Avar y Barras"),
                                 toolIcon("avar_color.svg"), Marcador1);
-  lineCommand =
-      addCommand(QStringLiteral("SpeedButton15"), QStringLiteral("Pone / Quita Línea"), toolIcon("line.svg"), Lnea1);
+  lineCommand = addCommand(QStringLiteral("SpeedButton15"), QStringLiteral("Pone / Quita Línea"),
+                           toolIcon("line.svg"), Lnea1);
   addToolSeparator();
   panelCommand = addCommand(QStringLiteral("SpeedButton16"), QStringLiteral("Color del Panel"),
                             toolIcon("panel_color.svg"), Color2);
-  view3DCommand =
-      addCommand(QStringLiteral("SpeedButton18"), QStringLiteral("Tres Dimensiones"), toolIcon("view3d.svg"), N3D1);
+  view3DCommand = addCommand(QStringLiteral("SpeedButton18"), QStringLiteral("Tres Dimensiones"),
+                             toolIcon("view3d.svg"), N3D1);
   titlesCommand = addCommand(QStringLiteral("SpeedButton17"), QStringLiteral("Títulos del Gráfico"),
                              toolIcon("titles.svg"), Ttulo1);
   addToolSeparator();
-  helpCommand = addCommand(QStringLiteral("SpeedButton19"), QStringLiteral("Ayuda|"), toolIcon("help.svg"), Ayuda1);
+  helpCommand =
+      addCommand(QStringLiteral("SpeedButton19"), QStringLiteral("Ayuda|"), toolIcon("help.svg"), Ayuda1);
 
   SpeedButton3 = openCommand->button();
   SpeedButton4 = saveCommand->button();
@@ -164,11 +171,12 @@ void TForm2::buildToolBarAndMenu() {
   SpeedButton17 = titlesCommand->button();
   SpeedButton19 = helpCommand->button();
 
-  // Only open and help answer from the start. The chart commands wait for the stages that
-  // enable them; print, close, panel, 3D and titles stay disabled until they are built.
-  for (Command* c : {saveCommand, printCommand, closeCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
-                     moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand, minorGridCommand,
-                     pointColorCommand, avarColorCommand, lineCommand, panelCommand, view3DCommand, titlesCommand}) {
+  // Only open, close and help answer from the start. The chart commands wait for the stages
+  // that enable them; print, panel, 3D and titles stay disabled until they are built.
+  for (Command* c :
+       {saveCommand, printCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
+        moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand, minorGridCommand, pointColorCommand,
+        avarColorCommand, lineCommand, panelCommand, view3DCommand, titlesCommand}) {
     c->setEnabled(false);
   }
 }
@@ -180,6 +188,7 @@ void TForm2::connectHandlers() {
   connectHandler(BitBtn1, &Button::OnClick, this, &TForm2::BitBtn1Click);
   connectHandler(BitBtn5, &Button::OnClick, this, &TForm2::BitBtn5Click);
   connectHandler(RadioGroup1, &RadioGroup::OnClick, this, &TForm2::RadioGroup1Click);
+  connectChartCommands();
 }
 
 void TForm2::progress(int count, const QString& text) {

@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
+#include <memory>
 
+#include "charts/chart_navigation.h"
 #include "platform/chart/chart.h"
 #include "platform/chart/series.h"
 #include "platform/choice_controls.h"
@@ -172,12 +174,12 @@ class TForm2 : public Form {
   ScrollBar* ScrollBar4;
 
   // Page 2.
-  BitBtn* BitBtn5;  // "Raíz de la Varianza de Allan"
+  BitBtn* BitBtn5;          // "Raíz de la Varianza de Allan"
   RadioGroup* RadioGroup1;  // "TIPOS DE RUIDO"
-  QLabel* Label15;  // τ
-  QLabel* Label16;  // σy(τ)
-  QLabel* Label17;  // "BInf"
-  QLabel* Label18;  // "BSup"
+  QLabel* Label15;          // τ
+  QLabel* Label16;          // σy(τ)
+  QLabel* Label17;          // "BInf"
+  QLabel* Label18;          // "BSup"
   StringGrid* StringGrid4;
   Chart* DBChart4;
   Series* Series10;  // "Avar"
@@ -202,7 +204,42 @@ class TForm2 : public Form {
   // "Acerca de...".
   void Acercade1Click(QObject* Sender);
 
+  // Chart commands (frequency_chart_commands.cpp). Moves, zooms and reset act on the chart
+  // of the page on show; on the Allan page only the moves up and down act.
+  void SpeedButton2Click(QObject* Sender);   // move left
+  void SpeedButton10Click(QObject* Sender);  // move up
+  void SpeedButton8Click(QObject* Sender);   // move down
+  void SpeedButton7Click(QObject* Sender);   // move right
+  void SpeedButton11Click(QObject* Sender);  // zoom in
+  void SpeedButton12Click(QObject* Sender);  // zoom out
+  void SpeedButton13Click(QObject* Sender);  // undo the zoom
+  void SpeedButton1Click(QObject* Sender);   // minor grid of DBChart4, whatever the page
+  void SpeedButton9Click(QObject* Sender);   // closes (hides) the window
+  // 3D angles: ScrollBar1/2 Chart1, ScrollBar4/3 Chart2, ScrollBar6/5 DBChart4 (elevation/rotation).
+  void ScrollBar1Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar2Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar3Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar4Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar5Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar6Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  // The twelve chart commands decided afresh from the page and the stage flags.
+  void PageControl1Change(QObject* Sender);
+  // A press on a point selects its row (StringGrid1, StringGrid3) through the grid's selection.
+  void Chart1ClickSeries(QObject* Sender, Series* ASeries, int ValueIndex, Qt::MouseButton Button,
+                         Qt::KeyboardModifiers Shift, int X, int Y);
+  void Chart2ClickSeries(QObject* Sender, Series* ASeries, int ValueIndex, Qt::MouseButton Button,
+                         Qt::KeyboardModifiers Shift, int X, int Y);
+  // Re-plots Series5 from the text of StringGrid3.
+  void Chart2DblClick(QObject* Sender);
+  void Chart1DblClick(QObject* Sender);
+  void Chart1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  void Chart2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+
  private:
+  void connectChartCommands();
+  // The chart of each page, in page order (the Allan chart last).
+  std::unique_ptr<PageCharts> pageCharts_;
+
   void buildToolBarAndMenu();
   void buildDataPage();
   void buildDeviationPage();

@@ -26,8 +26,8 @@ const QString kNoReadingsMessage =
     QStringLiteral("El archivo no contiene lecturas: no hay datos que analizar.");
 const QString kZeroNominalMessage = QStringLiteral(
     "La frecuencia nominal es cero: cargue de nuevo el archivo e introduzca una frecuencia nominal válida.");
-const QString kTooFewForAllanMessage = QStringLiteral(
-    "Se necesitan al menos dos lecturas para calcular la raíz de la varianza de Allan.");
+const QString kTooFewForAllanMessage =
+    QStringLiteral("Se necesitan al menos dos lecturas para calcular la raíz de la varianza de Allan.");
 
 // Clears the status-bar progress of a command however the command ends.
 class StatusReset {
@@ -41,7 +41,9 @@ class StatusReset {
   Form* form_;
 };
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 // Adds the values as the next points of `series` (x = running index), in one burst.
 void addPoints(Series* series, const std::vector<double>& values, Color color) {
@@ -71,7 +73,8 @@ void TForm2::SpeedButton3Click(QObject* /*Sender*/) {
   for (int col = 0; col < StringGrid4->ColCount(); ++col) StringGrid4->clearColumn(col);
   RadioGroup1->setItemIndex(-1);
   RadioGroup1->setEnabled(false);
-  for (Command* c : {minorGridCommand, moveDownCommand, moveUpCommand, avarColorCommand}) c->setEnabled(false);
+  for (Command* c : {minorGridCommand, moveDownCommand, moveUpCommand, avarColorCommand})
+    c->setEnabled(false);
   setCaption(OpenDialog1->FileName());
 
   progress(0, QStringLiteral("Leyendo el archivo…"));
@@ -129,8 +132,8 @@ void TForm2::plotAndSummariseReadings(int count) {
   if (!mean || !std::isfinite(*mean)) throwSumOutOfRange("las lecturas");
   Edit3->setText(text(defaultText(*mean, separator)));
 
-  for (Command* c : {saveCommand, pointColorCommand, lineCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
-                     moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand}) {
+  for (Command* c : {saveCommand, pointColorCommand, lineCommand, moveLeftCommand, moveUpCommand,
+                     moveDownCommand, moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand}) {
     c->setEnabled(true);
   }
   BitBtn1->setEnabled(true);
@@ -180,8 +183,8 @@ void TForm2::BitBtn1Click(QObject* /*Sender*/) {
   state.chart2ShowsLine = false;
   state.chart2ShowsPoints = true;
   BitBtn5->setEnabled(true);
-  for (Command* c : {saveCommand, pointColorCommand, lineCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
-                     moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand}) {
+  for (Command* c : {saveCommand, pointColorCommand, lineCommand, moveLeftCommand, moveUpCommand,
+                     moveDownCommand, moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand}) {
     c->setEnabled(true);
   }
   BitBtn1->setEnabled(false);
@@ -203,7 +206,8 @@ void TForm2::BitBtn5Click(QObject* /*Sender*/) {
   const int steps = frequencyAllanStepCount(count);
   StringGrid4->setRowCount(steps);
   StringGrid4->setFixedHeight(16 * steps);
-  for (int r = 0; r < steps; ++r) StringGrid4->setCell(0, r, defaultText(averagingTime(r, state.tauSeconds), separator));
+  for (int r = 0; r < steps; ++r)
+    StringGrid4->setCell(0, r, defaultText(averagingTime(r, state.tauSeconds), separator));
 
   progress(count, QStringLiteral("Calculando la raíz de la varianza de Allan…"));
   const ColumnNumbers<float> deviations = readFloats(*StringGrid3, 1, count, separator);
@@ -237,7 +241,8 @@ void TForm2::RadioGroup1Click(QObject* /*Sender*/) {
   const char separator = decimalSeparator();
   Button2->setEnabled(true);
   const int rows = StringGrid4->RowCount();
-  for (int k = 0; k < rows; ++k) StringGrid4->setCell(0, k, defaultText(averagingTime(k, state.tauSeconds), separator));
+  for (int k = 0; k < rows; ++k)
+    StringGrid4->setCell(0, k, defaultText(averagingTime(k, state.tauSeconds), separator));
   const std::optional<NoiseType> noise = noiseTypeFromIndex(RadioGroup1->ItemIndex());
   if (!noise) return;
 
@@ -251,7 +256,8 @@ void TForm2::RadioGroup1Click(QObject* /*Sender*/) {
     const std::optional<ConfidenceBounds> bounds = frequencyBounds(*noise, count, k, sigma);
     // An edf below 1 or not finite has no chi-square points: the row keeps no bounds.
     if (!bounds) continue;
-    if (!std::isfinite(bounds->lower) || !std::isfinite(bounds->upper)) throw ValueRangeError(StringGrid4->Cells(1, k));
+    if (!std::isfinite(bounds->lower) || !std::isfinite(bounds->upper))
+      throw ValueRangeError(StringGrid4->Cells(1, k));
     const std::string lower = generalText(bounds->lower, 4, separator);
     const std::string upper = generalText(bounds->upper, 4, separator);
     if (bounds->fromTable) {
@@ -269,8 +275,12 @@ void TForm2::RadioGroup1Click(QObject* /*Sender*/) {
   }
 }
 
-void TForm2::SpeedButton19Click(QObject* /*Sender*/) { showHelpTopics(); }
+void TForm2::SpeedButton19Click(QObject* /*Sender*/) {
+  showHelpTopics();
+}
 
-void TForm2::Acercade1Click(QObject* /*Sender*/) { showAboutBox(); }
+void TForm2::Acercade1Click(QObject* /*Sender*/) {
+  showAboutBox();
+}
 
 }  // namespace kovia

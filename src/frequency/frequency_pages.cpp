@@ -14,7 +14,7 @@ namespace kovia {
 
 namespace {
 
-constexpr int kDataColumnWidth = 177;  // left column of pages 0 and 1
+constexpr int kDataColumnWidth = 177;   // left column of pages 0 and 1
 constexpr int kAllanColumnWidth = 196;  // least width of page 2's left column (the noise types)
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
@@ -97,7 +97,8 @@ ScrollBar* angleScrollBar(QWidget* parent, const QString& name, Qt::Orientation 
 }
 
 // The look the three charts share: white panel, no gradient, black texts, title in bold 16 px.
-Chart* makeChart(QWidget* parent, const QString& name, const QStringList& title, GradientDirection direction) {
+Chart* makeChart(QWidget* parent, const QString& name, const QStringList& title,
+                 GradientDirection direction) {
   auto* chart = new Chart(parent);
   chart->setObjectName(name);
   chart->setPanelColor(colors::kWhite);
@@ -303,7 +304,8 @@ void TForm2::buildAllanPage() {
   // The table's value columns are designed 44 px wide; in this face a 4-digit value in
   // scientific notation ("1.037E-11") needs more, and a table whose values are cut off
   // cannot be read: those columns take the width their longest text needs.
-  const int valueWidth = std::max(44, TabSheet2->fontMetrics().horizontalAdvance(QStringLiteral("-8.888E-88")) + 8);
+  const int valueWidth =
+      std::max(44, TabSheet2->fontMetrics().horizontalAdvance(QStringLiteral("-8.888E-88")) + 8);
   const int widths[] = {42, valueWidth, valueWidth, valueWidth};
   const int tableWidth = widths[0] + widths[1] + widths[2] + widths[3] + 2;
 
@@ -339,7 +341,8 @@ void TForm2::buildAllanPage() {
   heads->addStretch(1);
   left->addLayout(heads);
 
-  StringGrid4 = valueGrid(column, QStringLiteral("StringGrid4"), {widths[0], widths[1], widths[2], widths[3]});
+  StringGrid4 =
+      valueGrid(column, QStringLiteral("StringGrid4"), {widths[0], widths[1], widths[2], widths[3]});
   StringGrid4->setEditing(true);
   StringGrid4->setRowSelect(true);
   StringGrid4->setFixedHeight(16 * StringGrid4->RowCount());

@@ -15,7 +15,9 @@
 namespace kovia {
 namespace {
 
-std::string dataPath(const char* name) { return std::string(KOVIA_TEST_DATA_DIR "/") + name; }
+std::string dataPath(const char* name) {
+  return std::string(KOVIA_TEST_DATA_DIR "/") + name;
+}
 
 QByteArray fileBytes(const QString& path) {
   QFile file(path);
@@ -49,19 +51,22 @@ TEST_F(BatchFrequencyTest, WritesReportDeviationsAndAllanTableIntoANewFolder) {
                  "--salida", output_.toStdString()}),
             0)
       << stderr_;
-  EXPECT_EQ(fileBytes(out("reporte.txt")),
-            QByteArray("N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
-                       "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
+  EXPECT_EQ(
+      fileBytes(out("reporte.txt")),
+      QByteArray(
+          "N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
+          "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
   EXPECT_EQ(fileBytes(out("desviacion.dat")),
             QByteArray("1E-9\r\n1E-9\r\n-1E-9\r\n-1E-9\r\n1E-9\r\n1E-9\r\n-1E-9\r\n-1E-9\r\n"));
-  EXPECT_EQ(fileBytes(out("allan.txt")),
-            QByteArray("10\t9.258E-10\t5.547E-10\t2.66E-9         \r\n20\t1.414E-9\t8.799E-10\t1.062E-8\t\r\n"));
+  EXPECT_EQ(
+      fileBytes(out("allan.txt")),
+      QByteArray("10\t9.258E-10\t5.547E-10\t2.66E-9         \r\n20\t1.414E-9\t8.799E-10\t1.062E-8\t\r\n"));
   EXPECT_EQ(stderr_.find("kovia-batch"), std::string::npos) << stderr_;
 }
 
 TEST_F(BatchFrequencyTest, WithoutNoiseTypeTheBoundColumnsStayEmpty) {
-  ASSERT_EQ(run({dataPath("frecuencia_alterna.txt"), "--salida", output_.toStdString(), "--tau", "10", "--nominal",
-                 "10000000"}),
+  ASSERT_EQ(run({dataPath("frecuencia_alterna.txt"), "--salida", output_.toStdString(), "--tau", "10",
+                 "--nominal", "10000000"}),
             0)
       << stderr_;
   EXPECT_EQ(fileBytes(out("allan.txt")), QByteArray("10\t9.258E-10\t\t         \r\n20\t1.414E-9\t\t\t\r\n"));
@@ -72,15 +77,17 @@ TEST_F(BatchFrequencyTest, UsageErrorsEndWithStatusTwoAndWriteNothing) {
   const std::string folder = output_.toStdString();
   const std::vector<std::vector<std::string>> cases = {
       {},
-      {file, "--nominal", "10000000", "--tau", "10"},                                     // no --salida
-      {file, "--tau", "10", "--salida", folder},                                          // no --nominal
-      {"--nominal", "10000000", "--tau", "10", "--salida", folder},                       // no file
-      {file, file, "--nominal", "10000000", "--tau", "10", "--salida", folder},           // two files
-      {file, "--nominal", "10000000", "--tau", "10", "--ruido", "5", "--salida", folder},  // noise out of range
+      {file, "--nominal", "10000000", "--tau", "10"},                            // no --salida
+      {file, "--tau", "10", "--salida", folder},                                 // no --nominal
+      {"--nominal", "10000000", "--tau", "10", "--salida", folder},              // no file
+      {file, file, "--nominal", "10000000", "--tau", "10", "--salida", folder},  // two files
+      {file, "--nominal", "10000000", "--tau", "10", "--ruido", "5", "--salida",
+       folder},  // noise out of range
       {file, "--nominal", "10000000", "--tau", "10", "--ruido", "-1", "--salida", folder},
       {file, "--nominal", "10000000", "--tau", "10", "--ruido", "dos", "--salida", folder},
-      {file, "--nominal", "10000000", "--tau", "10", "--orden", "1", "--salida", folder},  // not this command's
-      {file, "--nominal", "10000000", "--tau", "10", "--salida"},                          // option without value
+      {file, "--nominal", "10000000", "--tau", "10", "--orden", "1", "--salida",
+       folder},                                                    // not this command's
+      {file, "--nominal", "10000000", "--tau", "10", "--salida"},  // option without value
   };
   for (const auto& args : cases) {
     SCOPED_TRACE(::testing::PrintToString(args));
@@ -100,7 +107,8 @@ TEST_F(BatchFrequencyTest, RefusedRunsEndWithStatusOneTheirMessageAndNoFile) {
        "Usted digitó un caracter no válido en '10.5'. \nInténtelo nuevamente introduciendo sólo caracteres "
        "numéricos."},
       {dataPath("frecuencia_alterna.txt"), "10000000", "1e3", "Usted digitó un caracter no válido en '1e3'."},
-      {dataPath("frecuencia_separador.txt"), "10000000", "10", "'10000000,003' is not a valid floating point value"},
+      {dataPath("frecuencia_separador.txt"), "10000000", "10",
+       "'10000000,003' is not a valid floating point value"},
       {dataPath("frecuencia_una.txt"), "10000000", "10", "Se necesitan al menos dos lecturas"},
       {dataPath("frecuencia_vacio.txt"), "10000000", "10", "El archivo no contiene lecturas"},
       {dataPath("frecuencia_alterna.txt"), "0", "10", "La frecuencia nominal es cero"},
@@ -109,7 +117,8 @@ TEST_F(BatchFrequencyTest, RefusedRunsEndWithStatusOneTheirMessageAndNoFile) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     frequencyWindowState() = FrequencyWindowState{};
-    EXPECT_EQ(run({c.file, "--nominal", c.nominal, "--tau", c.tau, "--ruido", "0", "--salida", output_.toStdString()}),
+    EXPECT_EQ(run({c.file, "--nominal", c.nominal, "--tau", c.tau, "--ruido", "0", "--salida",
+                   output_.toStdString()}),
               1);
     EXPECT_NE(stderr_.find(c.message), std::string::npos) << stderr_;
     EXPECT_FALSE(QDir(output_).exists());

@@ -51,8 +51,9 @@ TEST_F(FrequencyAnalysisTest, OneReadingGivesOneRowItsDeviationAsMeanAndNoPoint)
 
   // The Allan deviation needs two readings: refused before anything changes.
   ASSERT_TRUE(window_->BitBtn5->userClick());
-  EXPECT_EQ(messages(), QStringList{QStringLiteral(
-                            "Se necesitan al menos dos lecturas para calcular la raíz de la varianza de Allan.")});
+  EXPECT_EQ(messages(),
+            QStringList{QStringLiteral(
+                "Se necesitan al menos dos lecturas para calcular la raíz de la varianza de Allan.")});
   EXPECT_EQ(frequencyWindowState().allanPending, 3);
   EXPECT_EQ(window_->StringGrid4->RowCount(), 5);
   EXPECT_TRUE(window_->BitBtn5->isEnabled());
@@ -63,8 +64,9 @@ TEST_F(FrequencyAnalysisTest, ANominalFrequencyOfZeroIsRefusedAndChangesNothing)
   ASSERT_TRUE(load(dataFile("frecuencia_alterna.txt"), QStringLiteral("0"), QStringLiteral("10")));
   EXPECT_EQ(window_->Edit2->text(), QStringLiteral("0"));
   ASSERT_TRUE(window_->BitBtn1->userClick());
-  EXPECT_EQ(messages(), QStringList{QStringLiteral("La frecuencia nominal es cero: cargue de nuevo el archivo e "
-                                                   "introduzca una frecuencia nominal válida.")});
+  EXPECT_EQ(messages(),
+            QStringList{QStringLiteral("La frecuencia nominal es cero: cargue de nuevo el archivo e "
+                                       "introduzca una frecuencia nominal válida.")});
   EXPECT_EQ(frequencyWindowState().deviationPending, 1);
   EXPECT_EQ(column(*window_->StringGrid3, 1), std::vector<std::string>(5));
   EXPECT_TRUE(window_->Edit4->text().isEmpty());
@@ -109,7 +111,8 @@ TEST_F(FrequencyAnalysisTest, AllanLadderWritesTauAndSigmaTextsAndPlotsThem) {
   EXPECT_EQ(frequencyWindowState().allanPending, 0);
   EXPECT_FALSE(w.BitBtn5->isEnabled());
   EXPECT_TRUE(w.RadioGroup1->isEnabled());
-  for (Command* c : {w.avarColorCommand, w.minorGridCommand, w.saveCommand, w.moveUpCommand, w.moveDownCommand}) {
+  for (Command* c :
+       {w.avarColorCommand, w.minorGridCommand, w.saveCommand, w.moveUpCommand, w.moveDownCommand}) {
     EXPECT_TRUE(c->buttonEnabled() && c->menuEnabled()) << c->objectName().toStdString();
   }
   EXPECT_FALSE(w.Button2->isEnabled());
@@ -186,10 +189,12 @@ TEST_F(FrequencyAnalysisTest, NbsThousandPointSetGivesItsPublishedSigma) {
   QByteArray bytes;
   std::int64_t n = 1234567890;
   for (int i = 0; i < 1000; ++i) {
-    bytes += QByteArray::fromStdString(defaultText(1.0 + static_cast<double>(n) / 2147483647.0, '.')) + "\r\n";
+    bytes +=
+        QByteArray::fromStdString(defaultText(1.0 + static_cast<double>(n) / 2147483647.0, '.')) + "\r\n";
     n = (16807 * n) % 2147483647;
   }
-  ASSERT_TRUE(load(writeFile(QStringLiteral("nbs1000.txt"), bytes), QStringLiteral("1"), QStringLiteral("1")));
+  ASSERT_TRUE(
+      load(writeFile(QStringLiteral("nbs1000.txt"), bytes), QStringLiteral("1"), QStringLiteral("1")));
   TForm2& w = *window_;
   ASSERT_TRUE(w.BitBtn1->userClick());
   ASSERT_TRUE(w.BitBtn5->userClick());

@@ -45,11 +45,13 @@ TEST_F(FrequencyWindowTest, LoadFillsGridLineStoreChartFieldsAndRecord) {
   EXPECT_TRUE(state.chart1ShowsPoints);
   EXPECT_FALSE(state.chart1ShowsLine);
 
-  for (Command* c : {w.saveCommand, w.pointColorCommand, w.lineCommand, w.moveLeftCommand, w.moveUpCommand,
-                     w.moveDownCommand, w.moveRightCommand, w.zoomInCommand, w.zoomOutCommand, w.resetCommand}) {
+  for (Command* c :
+       {w.saveCommand, w.pointColorCommand, w.lineCommand, w.moveLeftCommand, w.moveUpCommand,
+        w.moveDownCommand, w.moveRightCommand, w.zoomInCommand, w.zoomOutCommand, w.resetCommand}) {
     EXPECT_TRUE(c->buttonEnabled() && c->menuEnabled()) << c->objectName().toStdString();
   }
-  for (Command* c : {w.minorGridCommand, w.avarColorCommand, w.printCommand}) EXPECT_FALSE(c->buttonEnabled());
+  for (Command* c : {w.minorGridCommand, w.avarColorCommand, w.printCommand})
+    EXPECT_FALSE(c->buttonEnabled());
   EXPECT_TRUE(w.BitBtn1->isEnabled());
   EXPECT_TRUE(w.Button1->isEnabled());
   EXPECT_FALSE(w.BitBtn5->isEnabled());
@@ -121,8 +123,9 @@ TEST_F(FrequencyWindowTest, DialogAcceptsOnlyDigitsInEitherField) {
   for (const auto& [typed, quoted] : refused) {
     SCOPED_TRACE(typed.toStdString());
     frequencyWindowState() = FrequencyWindowState{};
-    const QStringList expected = {QStringLiteral("Usted digitó un caracter no válido en '") + quoted +
-                                  QStringLiteral("'. \nInténtelo nuevamente introduciendo sólo caracteres numéricos.")};
+    const QStringList expected = {
+        QStringLiteral("Usted digitó un caracter no válido en '") + quoted +
+        QStringLiteral("'. \nInténtelo nuevamente introduciendo sólo caracteres numéricos.")};
     op_.clearRecorded();
     TForm4 dialog;
     typeAndEnter(dialog.Edit1, typed);
@@ -145,7 +148,8 @@ TEST_F(FrequencyWindowTest, DialogAcceptsOnlyDigitsInEitherField) {
   TForm4 longer;
   typeAndEnter(longer.Edit1, QStringLiteral("1234567890123456789x"));
   EXPECT_TRUE(messages().isEmpty());
-  EXPECT_EQ(errors(), QStringList{QStringLiteral("'1234567890123456789x' is not a valid floating point value")});
+  EXPECT_EQ(errors(),
+            QStringList{QStringLiteral("'1234567890123456789x' is not a valid floating point value")});
 }
 
 TEST_F(FrequencyWindowTest, DialogRefusesATauBeyondThirtyTwoBitsAndKeepsTheFieldEditable) {
@@ -180,14 +184,17 @@ TEST_F(FrequencyWindowTest, ALoadWhoseDialogIsClosedKeepsThePreviousValues) {
   op_.queueModal(QStringLiteral("TForm4"), [](DialogForm&) {});  // closed with its close box
   ASSERT_TRUE(window_->openCommand->pressButton());
   EXPECT_EQ(window_->Edit2->text(), QStringLiteral("5000000"));
-  EXPECT_EQ(window_->Chart1->foot().lines(), QStringList{QStringLiteral("(8 minutos de medición con Tau= 60 s)")});
+  EXPECT_EQ(window_->Chart1->foot().lines(),
+            QStringList{QStringLiteral("(8 minutos de medición con Tau= 60 s)")});
 }
 
 TEST_F(FrequencyWindowTest, FootTextSwitchesToHoursAtOneHour) {
   ASSERT_TRUE(load(dataFile("frecuencia_una.txt"), QStringLiteral("10000000"), QStringLiteral("3599")));
-  EXPECT_EQ(window_->Chart1->foot().lines(), QStringList{QStringLiteral("(59 minutos de medición con Tau= 3599 s)")});
+  EXPECT_EQ(window_->Chart1->foot().lines(),
+            QStringList{QStringLiteral("(59 minutos de medición con Tau= 3599 s)")});
   ASSERT_TRUE(load(dataFile("frecuencia_una.txt"), QStringLiteral("10000000"), QStringLiteral("3600")));
-  EXPECT_EQ(window_->Chart2->foot().lines(), QStringList{QStringLiteral("(1 horas de medición con Tau= 3600 s)")});
+  EXPECT_EQ(window_->Chart2->foot().lines(),
+            QStringList{QStringLiteral("(1 horas de medición con Tau= 3600 s)")});
 
   struct Case {
     std::int64_t readings;
@@ -242,7 +249,8 @@ TEST_F(FrequencyWindowTest, AnEmptyFileLoadsNoReadingsAndEnablesNoComputation) {
   op_.queueOpen(dataFile("frecuencia_vacio.txt"));
   ASSERT_TRUE(window_->openCommand->pressButton());
   TForm2& w = *window_;
-  EXPECT_EQ(messages(), QStringList{QStringLiteral("El archivo no contiene lecturas: no hay datos que analizar.")});
+  EXPECT_EQ(messages(),
+            QStringList{QStringLiteral("El archivo no contiene lecturas: no hay datos que analizar.")});
   EXPECT_TRUE(op_.unusedAnswers().isEmpty());  // no nominal-frequency dialog
   EXPECT_EQ(w.StringGrid1->RowCount(), 0);
   EXPECT_EQ(w.Series1->count(), 0);

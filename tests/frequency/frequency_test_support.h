@@ -19,7 +19,9 @@
 
 namespace kovia::testing {
 
-inline QString dataFile(const char* name) { return QStringLiteral(KOVIA_TEST_DATA_DIR "/") + QLatin1String(name); }
+inline QString dataFile(const char* name) {
+  return QStringLiteral(KOVIA_TEST_DATA_DIR "/") + QLatin1String(name);
+}
 
 // Types `text` into `edit` and presses Enter, as the operator does in the dialog.
 inline void typeAndEnter(Edit* edit, const QString& text) {

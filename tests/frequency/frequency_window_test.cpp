@@ -13,7 +13,7 @@ namespace {
 
 TEST_F(FrequencyWindowTest, MenusHoldEveryItemAtItsPositionWithItsInitialState) {
   const QStringList tops = {QStringLiteral("Archivo"), QStringLiteral("Propiedades"), QStringLiteral("Panel"),
-                            QStringLiteral("Títulos"), QStringLiteral("Gráfico"), QStringLiteral("?")};
+                            QStringLiteral("Títulos"), QStringLiteral("Gráfico"),     QStringLiteral("?")};
   ASSERT_EQ(window_->mainMenu()->topCount(), tops.size());
   for (int t = 0; t < tops.size(); ++t) EXPECT_EQ(window_->mainMenu()->top(t)->title(), tops[t]);
 
@@ -72,7 +72,8 @@ TEST_F(FrequencyWindowTest, ToolButtonsCarryTheirHintsIconsAndMenuTwins) {
       {w.SpeedButton4, w.saveCommand, "SpeedButton4", "Guardar", w.Guardar1, false},
       {w.SpeedButton6, w.printCommand, "SpeedButton6", "Imprimir", w.Print1, false},
       {w.SpeedButton9, w.closeCommand, "SpeedButton9", "Cerrar Aplicación", w.Salir2, false},
-      {w.SpeedButton2, w.moveLeftCommand, "SpeedButton2", "Mover a la Izquierda", w.DesplazaralaIzquierda1, false},
+      {w.SpeedButton2, w.moveLeftCommand, "SpeedButton2", "Mover a la Izquierda", w.DesplazaralaIzquierda1,
+       false},
       {w.SpeedButton10, w.moveUpCommand, "SpeedButton10", "Mover arriba", w.Desplazarhaciaarriba1, false},
       {w.SpeedButton8, w.moveDownCommand, "SpeedButton8", "Mover abajo", w.Desplazarhaciaabajo1, false},
       {w.SpeedButton7, w.moveRightCommand, "SpeedButton7", "Mover Derecha", w.DesplazaralaDerecha1, false},
@@ -162,7 +163,8 @@ TEST_F(FrequencyWindowTest, PagesGridsAndFieldsAreLaidOutAsDesigned) {
   EXPECT_EQ(w.RadioGroup1->ItemIndex(), -1);
   EXPECT_FALSE(w.RadioGroup1->isEnabled());
 
-  for (ScrollBar* bar : {w.ScrollBar1, w.ScrollBar2, w.ScrollBar3, w.ScrollBar4, w.ScrollBar5, w.ScrollBar6}) {
+  for (ScrollBar* bar :
+       {w.ScrollBar1, w.ScrollBar2, w.ScrollBar3, w.ScrollBar4, w.ScrollBar5, w.ScrollBar6}) {
     SCOPED_TRACE(bar->objectName().toStdString());
     EXPECT_EQ(bar->Min(), -90);
     EXPECT_EQ(bar->Max(), 90);
@@ -171,7 +173,8 @@ TEST_F(FrequencyWindowTest, PagesGridsAndFieldsAreLaidOutAsDesigned) {
     EXPECT_EQ(bar->Position(), 0);
     EXPECT_TRUE(bar->isHidden());
   }
-  for (ScrollBar* bar : {w.ScrollBar1, w.ScrollBar4, w.ScrollBar6}) EXPECT_EQ(bar->orientation(), Qt::Vertical);
+  for (ScrollBar* bar : {w.ScrollBar1, w.ScrollBar4, w.ScrollBar6})
+    EXPECT_EQ(bar->orientation(), Qt::Vertical);
   EXPECT_EQ(w.PopupMenu1->actions().size(), 4);
 }
 
@@ -185,14 +188,27 @@ TEST_F(FrequencyWindowTest, ChartsCarryTheirTitlesAxesAndSeries) {
     bool logarithmic;
   };
   const ChartCase charts[] = {
-      {w.Chart1, {QStringLiteral("MEDICIONES DE FRECUENCIA"), QStringLiteral("FIGURA 1")},
-       QStringLiteral("DATOS") + QString(18, QLatin1Char(' ')), QStringLiteral("FRECUENCIA (Hz)"), QString(), {},
+      {w.Chart1,
+       {QStringLiteral("MEDICIONES DE FRECUENCIA"), QStringLiteral("FIGURA 1")},
+       QStringLiteral("DATOS") + QString(18, QLatin1Char(' ')),
+       QStringLiteral("FRECUENCIA (Hz)"),
+       QString(),
+       {},
        false},
-      {w.Chart2, {QStringLiteral("DESVIACIÓN FRACCIONAL DE FRECUENCIA"), QStringLiteral("FIGURA 2")},
-       QStringLiteral("DATOS") + QString(20, QLatin1Char(' ')), QStringLiteral("Df/f"), QStringLiteral("0.#####E+00"),
-       {QStringLiteral("(10 horas de medición con TAU= 1s)")}, false},
-      {w.DBChart4, {QStringLiteral("RAÍZ DE LA VARIANZA DE ALLAN"), QStringLiteral("FIGURA 3")}, QString(),
-       QStringLiteral("s (t)"), QStringLiteral("#.0E-00"), {QStringLiteral("TAU (s)")}, true},
+      {w.Chart2,
+       {QStringLiteral("DESVIACIÓN FRACCIONAL DE FRECUENCIA"), QStringLiteral("FIGURA 2")},
+       QStringLiteral("DATOS") + QString(20, QLatin1Char(' ')),
+       QStringLiteral("Df/f"),
+       QStringLiteral("0.#####E+00"),
+       {QStringLiteral("(10 horas de medición con TAU= 1s)")},
+       false},
+      {w.DBChart4,
+       {QStringLiteral("RAÍZ DE LA VARIANZA DE ALLAN"), QStringLiteral("FIGURA 3")},
+       QString(),
+       QStringLiteral("s (t)"),
+       QStringLiteral("#.0E-00"),
+       {QStringLiteral("TAU (s)")},
+       true},
   };
   for (const ChartCase& c : charts) {
     SCOPED_TRACE(c.chart->objectName().toStdString());
@@ -260,8 +276,9 @@ TEST_F(FrequencyWindowTest, NominalFrequencyDialogStartsWithTauDisabled) {
   EXPECT_EQ(dialog.Edit1->font().pixelSize(), 16);
   const QStringList texts = {dialog.Label1->text(), dialog.Label2->text(), dialog.Label3->text(),
                              dialog.Label4->text(), dialog.Label5->text()};
-  EXPECT_EQ(texts, QStringList({QStringLiteral("Frecuencia Nominal:"), QStringLiteral("Hz"), QStringLiteral("Tau:"),
-                                QStringLiteral("segundos"), QStringLiteral("Frecuencia")}));
+  EXPECT_EQ(texts,
+            QStringList({QStringLiteral("Frecuencia Nominal:"), QStringLiteral("Hz"), QStringLiteral("Tau:"),
+                         QStringLiteral("segundos"), QStringLiteral("Frecuencia")}));
 }
 
 TEST_F(FrequencyWindowTest, StateRecordStartsAsDesignedAndDumpsEveryFieldByName) {
@@ -282,12 +299,33 @@ TEST_F(FrequencyWindowTest, StateRecordStartsAsDesignedAndDumpsEveryFieldByName)
   ASSERT_NE(describe, nullptr);
   std::map<std::string, StateValue> fields;
   for (const StateField& f : (*describe)()) EXPECT_TRUE(fields.emplace(f.name, f.value).second) << f.name;
-  for (const char* name :
-       {"nominalFrequencyHz", "tauSeconds", "dataPending", "deviationPending", "allanPending", "chart1ShowsPoints",
-        "chart1ShowsLine", "chart2ShowsLine", "chart2ShowsPoints", "selectedDataRow", "dataPointColor",
-        "deviationPointColor", "avarColor", "barColor", "lineMode", "minorGridOn", "view3DOn", "titleColor",
-        "pointStyle", "pointSize", "gradientStartColor", "panelColor", "dialogFromFrequencyWindow", "titleText[0]",
-        "yAxisText[2]", "saveSelection", "printSelection"}) {
+  for (const char* name : {"nominalFrequencyHz",
+                           "tauSeconds",
+                           "dataPending",
+                           "deviationPending",
+                           "allanPending",
+                           "chart1ShowsPoints",
+                           "chart1ShowsLine",
+                           "chart2ShowsLine",
+                           "chart2ShowsPoints",
+                           "selectedDataRow",
+                           "dataPointColor",
+                           "deviationPointColor",
+                           "avarColor",
+                           "barColor",
+                           "lineMode",
+                           "minorGridOn",
+                           "view3DOn",
+                           "titleColor",
+                           "pointStyle",
+                           "pointSize",
+                           "gradientStartColor",
+                           "panelColor",
+                           "dialogFromFrequencyWindow",
+                           "titleText[0]",
+                           "yAxisText[2]",
+                           "saveSelection",
+                           "printSelection"}) {
     EXPECT_TRUE(fields.count(name)) << name;
   }
   EXPECT_EQ(std::get<long long>(fields.at("tauSeconds")), 60);
