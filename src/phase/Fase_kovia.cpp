@@ -16,6 +16,11 @@ TForm1::TForm1(QWidget* owner) : Form(owner) {
   setCaption(QStringLiteral("Análisis de Mediciones de Diferencia de Fase"));
   setWindowIcon(koviaWindowIcon());
   setHelpContext(1);
+  // The window's design font: a sans-serif face at 11 px, in which the designed column widths
+  // hold the longest number texts.
+  QFont designFont = font();
+  designFont.setPixelSize(11);
+  setFont(designFont);
   resize(1180, 760);
   setWindowState(Qt::WindowMaximized);
 

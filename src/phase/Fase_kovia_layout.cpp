@@ -29,7 +29,6 @@ StringGrid* valueGrid(QWidget* parent, const QString& name, int columns = 2) {
   grid->setRowCount(2);
   grid->setFixedRows(1);
   grid->setFixedCols(0);
-  grid->setDefaultRowHeight(18);
   if (columns == 2) {
     grid->setColWidth(0, 52);
     grid->setColWidth(1, 112);
