@@ -423,6 +423,7 @@ QWidget* TForm1::buildAllanPage() {
                          QStringLiteral("Random-Walk Frequency")});
   RadioGroup2->setEnabled(false);
   StringGrid5 = valueGrid(page, QStringLiteral("StringGrid5"), 4);
+  StringGrid5->setEditing(true);
   StringGrid5->setColWidth(0, 40);
   for (int c = 1; c < 4; ++c) StringGrid5->setColWidth(c, 74);
 

@@ -128,6 +128,16 @@ TEST_F(PhaseAllanTest, NoBoundsWhereTheDegreesOfFreedomHaveNoChiSquareRow) {
   EXPECT_EQ(w->Series3->count(), 1);
 }
 
+TEST_F(PhaseAllanTest, DeviationTypedAwayEndsTheBoundsAtItsRow) {
+  allan(squares(7));
+  w->StringGrid5->setCell(1, 2, "x");
+  EXPECT_FALSE(w->RadioGroup2->userChoose(0));
+  EXPECT_EQ(errors(), QStringList{QStringLiteral("'x' is not a valid floating point value")});
+  EXPECT_NE(w->StringGrid5->Cells(2, 1), "");
+  EXPECT_EQ(w->StringGrid5->Cells(2, 2), "");
+  EXPECT_EQ(w->Series3->count(), 1);
+}
+
 TEST_F(PhaseAllanTest, ZeroTauIsRefused) {
   allan(squares(7), 0);
   ASSERT_EQ(messages().size(), 1);
