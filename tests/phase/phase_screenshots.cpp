@@ -1,13 +1,16 @@
 // Pictures of the phase window for the documentation: the bundled example in degrees
 // (nominal frequency 10 000 000 Hz, tau 60 s, order 2, White Frequency bounds), one picture
-// per page, written to docs/screenshots/phase_<page>.png.
+// per page, written to docs/screenshots/phase_<page>.png, and its two dialogs
+// (phase_nominal_dialog.png, phase_append_question.png).
 //
 //   phase_screenshots [FOLDER]        (default: the source tree's docs/screenshots)
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <cstdio>
+#include <utility>
 
+#include "phase/Agr_dat_kovia.h"
 #include "phase/Fase_kovia.h"
 #include "phase/Frecnomf_kovia.h"
 #include "phase/phase_window_state.h"
@@ -59,6 +62,25 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     const QString path = QDir(folder).filePath(QStringLiteral("phase_%1.png").arg(page));
     if (!window.grab().save(path)) {
+      std::fprintf(stderr, "no se puede escribir %s\n", path.toLocal8Bit().constData());
+      return 1;
+    }
+    std::printf("%s\n", path.toLocal8Bit().constData());
+  }
+
+  // The dialogs as the operator meets them: the nominal frequency typed, tau being typed.
+  kovia::TForm5 nominal;
+  nominal.Edit1->userType(QStringLiteral("10000000"));
+  nominal.Edit1->userKeyDown(kovia::keys::kReturn);
+  nominal.Edit2->userType(QStringLiteral("60"));
+  kovia::TForm16 question;
+  const std::pair<QWidget*, const char*> dialogs[] = {{&nominal, "phase_nominal_dialog.png"},
+                                                      {&question, "phase_append_question.png"}};
+  for (const auto& [dialog, name] : dialogs) {
+    dialog->show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    const QString path = QDir(folder).filePath(QString::fromLatin1(name));
+    if (!dialog->grab().save(path)) {
       std::fprintf(stderr, "no se puede escribir %s\n", path.toLocal8Bit().constData());
       return 1;
     }
