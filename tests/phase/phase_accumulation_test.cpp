@@ -65,6 +65,15 @@ TEST_F(PhaseAccumulationTest, ThreeReadingsGiveTwoRowsOnePointAndNoRate) {
   EXPECT_EQ(w->Edit1->text(), QStringLiteral("0"));
 }
 
+TEST_F(PhaseAccumulationTest, DecimalCommaOfTheRegionalSettings) {
+  setDecimalSeparator(',');
+  accumulate({"0,5", "1", "1,5", "2"});
+  setDecimalSeparator('.');
+  EXPECT_EQ(column(*w->StringGrid2, 1), (Strings{"1,38888889E-10", "2,77777778E-10", "4,16666667E-10"}));
+  EXPECT_EQ(w->Edit1->text(), QStringLiteral("1,157407E-12"));
+  EXPECT_EQ(w->Series2->yValue(1), 2.77777778E-10);
+}
+
 TEST_F(PhaseAccumulationTest, UnitChoiceShowsTheRangeIndicators) {
   struct Case {
     Strings readings;
