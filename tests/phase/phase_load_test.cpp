@@ -85,6 +85,26 @@ TEST_F(PhaseLoadTest, AppendAcceptedNumbersOnAndCountsEveryReading) {
   EXPECT_EQ(phaseWindowState().accumulationPending, 1);
 }
 
+// The state record belongs to the run: a second phase window asks the append question on its
+// first load. Appending there numbers the readings of that window's own grid.
+TEST_F(PhaseLoadTest, AppendInANewWindowStartsFromItsOwnGrid) {
+  ASSERT_TRUE(load(dataFile("fase_desenvuelve.txt")));
+  TForm1 second;
+  queueAppendAnswer(true);
+  op_.queueOpen(dataFile("fase_agregado.txt"), 1);
+  ASSERT_TRUE(second.openCommand->pressButton());
+  expectScriptDone();
+
+  EXPECT_EQ(column(*second.StringGrid1, 0, 0), (Strings{"     No  ", "1", "2", "3"}));
+  EXPECT_EQ(column(*second.StringGrid1, 1), (Strings{"172", "174", "176"}));
+  EXPECT_EQ(phaseWindowState().loadedCount, 3);
+  EXPECT_EQ(second.Edit2->text(), QStringLiteral("3"));
+  EXPECT_EQ(second.Edit3->text(), QStringLiteral("10000000"));
+  EXPECT_EQ(second.Edit4->text(), QStringLiteral("60"));
+  EXPECT_EQ(second.Chart4->foot().text(), QStringLiteral("(3 minutos de medición con TAU= 60 s)"));
+  EXPECT_EQ(w->StringGrid1->RowCount(), 6);  // the first window keeps its readings
+}
+
 TEST_F(PhaseLoadTest, AppendRefusedLoadsAfresh) {
   ASSERT_TRUE(load(dataFile("fase_desenvuelve.txt")));
   queueAppendAnswer(false);
