@@ -21,6 +21,10 @@
 #include <string_view>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "batch/batch_commands.h"
 #include "core/result_files.h"
 #include "core/text_file.h"
@@ -246,11 +250,22 @@ int runPhase(const PhaseOptions& options) {
   return 0;
 }
 
+// Each stage of a run over 10^6 readings builds and drops columns of tens of megabytes. Freed
+// memory stays in the heap for the next stage instead of going back to the system and being
+// faulted in again, page by page (about a tenth of the run's time on the machines we use).
+void keepFreedMemory() {
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
+#endif
+}
+
 }  // namespace
 
 int runPhaseCommand(const std::vector<std::string>& args) {
   PhaseOptions options;
   if (const std::optional<std::string> refusal = parseOptions(args, options)) return usageError(*refusal);
+  keepFreedMemory();
 
   // Offscreen unless the caller chose a platform; the application object may already exist.
   std::unique_ptr<QApplication> ownApplication;
