@@ -80,6 +80,7 @@ void TForm1::connectHandlers() {
   connectHandler(StringGrid2, &StringGrid::OnSelectCell, this, &TForm1::StringGrid2SelectCell);
   connectHandler(BitBtn12, &Button::OnClick, this, &TForm1::BitBtn12Click);
   connectHandler(RadioGroup2, &RadioGroup::OnClick, this, &TForm1::RadioGroup2Click);
+  connectChartCommands();
 }
 
 void TForm1::SpeedButton41Click(QObject*) { showHelpTopics(); }

@@ -16,9 +16,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "charts/chart_navigation.h"
 #include "platform/chart/chart.h"
 #include "platform/choice_controls.h"
 #include "platform/command.h"
@@ -216,7 +218,46 @@ class TForm1 : public Form {
   void SpeedButton41Click(QObject* Sender);
   void Acrcade1Click(QObject* Sender);
 
+  // Chart commands (phase_chart_commands.cpp). Moves, zooms and reset act on the chart of
+  // the page on show; on the Allan page only the moves up and down act.
+  void SpeedButton24Click(QObject* Sender);  // move left (SpeedButton24)
+  void SpeedButton34Click(QObject* Sender);  // move up (SpeedButton25)
+  void SpeedButton40Click(QObject* Sender);  // move down (SpeedButton26)
+  void SpeedButton36Click(QObject* Sender);  // move right (SpeedButton27)
+  void SpeedButton11Click(QObject* Sender);  // zoom in (SpeedButton28)
+  void SpeedButton12Click(QObject* Sender);  // zoom out (SpeedButton29)
+  void SpeedButton13Click(QObject* Sender);  // undo the zoom (SpeedButton30)
+  void SpeedButton31Click(QObject* Sender);  // minor grid of DBChart1, whatever the page
+  void SpeedButton39Click(QObject* Sender);  // closes (hides) the window (SpeedButton40)
+  // 3D angles (elevation/rotation): ScrollBar2/1 Chart4, ScrollBar6/4 Chart2, ScrollBar7/3
+  // Chart5, ScrollBar8/5 DBChart1.
+  void ScrollBar1Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar2Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar3Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar4Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar5Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar6Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar7Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBar8Scroll(QObject* Sender, ScrollCode ScrollCode, int& ScrollPos);
+  // The twelve chart commands decided afresh from the page and the stage flags.
+  void PageControlphChange(QObject* Sender);
+  // A press on a point selects row i + 1 of StringGrid1, StringGrid2 or StringGrid6 through
+  // the grid's selection.
+  void Chart4ClickSeries(QObject* Sender, Series* ASeries, int ValueIndex, Qt::MouseButton Button,
+                         Qt::KeyboardModifiers Shift, int X, int Y);
+  void Chart2ClickSeries(QObject* Sender, Series* ASeries, int ValueIndex, Qt::MouseButton Button,
+                         Qt::KeyboardModifiers Shift, int X, int Y);
+  void Chart5ClickSeries(QObject* Sender, Series* ASeries, int ValueIndex, Qt::MouseButton Button,
+                         Qt::KeyboardModifiers Shift, int X, int Y);
+  // Re-plots Series2 from the text of StringGrid2 in pure blue.
+  void Chart2DblClick(QObject* Sender);
+  void Chart4DblClick(QObject* Sender);
+
  private:
+  void connectChartCommands();
+  // The chart of each page, in page order (the Allan chart last).
+  std::unique_ptr<PageCharts> pageCharts_;
+
   // Layout (Fase_kovia_layout.cpp).
   void buildMenu();
   void buildToolBar();

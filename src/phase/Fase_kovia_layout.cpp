@@ -239,9 +239,9 @@ void TForm1::buildToolBar() {
   SpeedButton32 = titlesCommand->button();
   SpeedButton41 = helpCommand->button();
 
-  // The window opens with Open, help and about usable; the chart commands wait for data, and
-  // the commands whose dialogs and output come later stay disabled until they exist.
-  for (Command* command : {saveCommand, printCommand, closeCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
+  // The window opens with Open, close, help and about usable; the chart commands wait for
+  // data, and the commands whose dialogs and output come later stay disabled until they exist.
+  for (Command* command : {saveCommand, printCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
                            moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand, minorGridCommand,
                            pointColorCommand, avarColorCommand, lineCommand, panelColorCommand, view3DCommand,
                            titlesCommand}) {
