@@ -64,7 +64,9 @@ struct PhaseOptions {
   std::string outputDir;
 };
 
-void printError(const std::string& message) { std::fprintf(stderr, "kovia-batch fase: %s\n", message.c_str()); }
+void printError(const std::string& message) {
+  std::fprintf(stderr, "kovia-batch fase: %s\n", message.c_str());
+}
 
 int usageError(const std::string& message) {
   printError(message);
@@ -91,8 +93,8 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ph
       options.hourly = true;
       continue;
     }
-    if (word != "--unidad" && word != "--nominal" && word != "--tau" && word != "--orden" && word != "--ruido" &&
-        word != "--salida") {
+    if (word != "--unidad" && word != "--nominal" && word != "--tau" && word != "--orden" &&
+        word != "--ruido" && word != "--salida") {
       return "opción desconocida '" + word + "'";
     }
     if (i + 1 >= args.size()) return "falta el valor de la opción " + word;
@@ -156,8 +158,11 @@ std::vector<std::string_view> columnOf(const StringGrid& grid, int col) {
 
 // Writes the five result files from what the window shows, as the save command does.
 void writeResults(const TForm1& window, const QString& folder) {
-  const auto path = [&](const char* name) { return QDir(folder).filePath(QString::fromLatin1(name)).toStdString(); };
-  writeValueColumn(path("fase_acumulada.dat"), std::span<const std::string_view>(columnOf(*window.StringGrid2, 1)));
+  const auto path = [&](const char* name) {
+    return QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
+  };
+  writeValueColumn(path("fase_acumulada.dat"),
+                   std::span<const std::string_view>(columnOf(*window.StringGrid2, 1)));
   writeValueColumn(path("residuos.dat"), std::span<const std::string_view>(columnOf(*window.StringGrid6, 1)));
   const StringGrid& table = *window.StringGrid5;
   std::vector<TableRow> rows;
@@ -165,8 +170,10 @@ void writeResults(const TForm1& window, const QString& folder) {
     rows.push_back({table.Cells(0, row), table.Cells(1, row), table.Cells(2, row), table.Cells(3, row)});
   }
   writeTable(path("allan.txt"), rows);
-  writePhaseReport(path("reporte.txt"), toWindows1252(window.Edit2->Text()), toWindows1252(window.Edit1->Text()));
-  writeValueColumn(path("datos_modificados.dat"), std::span<const std::string_view>(columnOf(*window.StringGrid1, 1)));
+  writePhaseReport(path("reporte.txt"), toWindows1252(window.Edit2->Text()),
+                   toWindows1252(window.Edit1->Text()));
+  writeValueColumn(path("datos_modificados.dat"),
+                   std::span<const std::string_view>(columnOf(*window.StringGrid1, 1)));
 }
 
 // The run itself, once the command line is accepted.
@@ -218,7 +225,8 @@ int runPhase(const PhaseOptions& options) {
         nominalAccepted = dialog.ModalResult() == mrOk;
       });
     }
-    if (!ranCleanly(window.openCommand->pressButton(), "Cargar Archivo de Datos " + options.files[i])) return 1;
+    if (!ranCleanly(window.openCommand->pressButton(), "Cargar Archivo de Datos " + options.files[i]))
+      return 1;
     if (i == 0 && !nominalAccepted) {
       printError("el diálogo Frecuencia Nominal no aceptó los valores");
       return 1;
@@ -231,7 +239,8 @@ int runPhase(const PhaseOptions& options) {
   if (!ranCleanly(window.BitBtn16->userClick(), "Ajustar")) return 1;
   if (!ranCleanly(window.BitBtn15->userClick(), "Calcular Residuos")) return 1;
   if (!ranCleanly(window.BitBtn12->userClick(), "Calcular")) return 1;
-  if (options.noise && !ranCleanly(window.RadioGroup2->userChoose(*options.noise), "TIPOS DE RUIDO")) return 1;
+  if (options.noise && !ranCleanly(window.RadioGroup2->userChoose(*options.noise), "TIPOS DE RUIDO"))
+    return 1;
 
   const QString folder = QString::fromStdString(options.outputDir);
   if (!QDir().mkpath(folder)) {
@@ -239,7 +248,8 @@ int runPhase(const PhaseOptions& options) {
     return 1;
   }
   // Every target is checked first, so that a refused file leaves no partial set behind.
-  for (const char* name : {"fase_acumulada.dat", "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"}) {
+  for (const char* name :
+       {"fase_acumulada.dat", "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"}) {
     const std::string target = QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
     if (!canWriteInPlace(target)) {
       printError("Cannot create file " + target);

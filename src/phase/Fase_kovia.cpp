@@ -28,9 +28,10 @@ TForm1::TForm1(QWidget* owner) : Form(owner) {
   buildToolBar();
 
   OpenDialog1 = new OpenDialog(this, QStringLiteral("OpenDialog1"));
-  OpenDialog1->setFilter(QStringLiteral(
-      "Texto|*.txt;*.dat|hora|*.0;*.1;*.2;*.3;*.4;*.5;*.6;*.7;*.8;*.9;*.10;*.11;*.12;*.13;*.14;*.15;*.16;*.17;"
-      "*.18;*.19;*.20;*.21;*.22;*.23;*.10s"));
+  OpenDialog1->setFilter(
+      QStringLiteral("Texto|*.txt;*.dat|hora|*.0;*.1;*.2;*.3;*.4;*.5;*.6;*.7;*.8;*.9;*.10;*.11;*.12;*.13;*."
+                     "14;*.15;*.16;*.17;"
+                     "*.18;*.19;*.20;*.21;*.22;*.23;*.10s"));
   SaveDialog1 = new SaveDialog(this, QStringLiteral("SaveDialog1"));
   SaveDialog1->setFilter(QStringLiteral("Texto|*.txt"));
   SaveDialog1->setDefaultExt(QStringLiteral("txt"));
@@ -70,6 +71,7 @@ TForm1::TForm1(QWidget* owner) : Form(owner) {
 
 void TForm1::connectHandlers() {
   connectHandler(openCommand, &Command::OnClick, this, &TForm1::SpeedButton3Click);
+  connectHandler(saveCommand, &Command::OnClick, this, &TForm1::SpeedButton38Click);
   connectHandler(helpCommand, &Command::OnClick, this, &TForm1::SpeedButton41Click);
   connectHandler(Acrcade1, &QAction::triggered, this, &TForm1::Acrcade1Click);
   connectHandler(RadioGroup1, &RadioGroup::OnClick, this, &TForm1::RadioGroup1Click);
@@ -83,11 +85,17 @@ void TForm1::connectHandlers() {
   connectChartCommands();
 }
 
-void TForm1::SpeedButton41Click(QObject*) { showHelpTopics(); }
+void TForm1::SpeedButton41Click(QObject*) {
+  showHelpTopics();
+}
 
-void TForm1::Acrcade1Click(QObject*) { showAboutBox(); }
+void TForm1::Acrcade1Click(QObject*) {
+  showAboutBox();
+}
 
-int TForm1::readingRows() const { return hasReadings_ ? StringGrid1->RowCount() - 1 : 0; }
+int TForm1::readingRows() const {
+  return hasReadings_ ? StringGrid1->RowCount() - 1 : 0;
+}
 
 void TForm1::RadioGroup1Click(QObject*) {
   const PhaseWindowState& s = phaseWindowState();
@@ -108,7 +116,9 @@ void TForm1::RadioGroup1Click(QObject*) {
   }
 }
 
-void TForm1::UpDown1ChangingEx(QObject*, bool&, int, UpDownDirection) { BitBtn16->setEnabled(true); }
+void TForm1::UpDown1ChangingEx(QObject*, bool&, int, UpDownDirection) {
+  BitBtn16->setEnabled(true);
+}
 
 void TForm1::StringGrid2SelectCell(QObject*, int ACol, int ARow, bool&) {
   const double before = readDoubleCell(*StringGrid2, ACol, ARow - 1);

@@ -147,9 +147,9 @@ class TForm1 : public Form {
   Edit* Edit4;              // tau, s
   QLabel* Label5;           // "s"
   Chart* Chart4;
-  Series* Series7;  // readings as a line
-  Series* Series1;  // readings as points
-  Series* Series9;  // repair markers
+  Series* Series7;        // readings as a line
+  Series* Series1;        // readings as points
+  Series* Series9;        // repair markers
   ScrollBar* ScrollBar2;  // Chart4 elevation
   ScrollBar* ScrollBar1;  // Chart4 rotation
 
@@ -168,10 +168,10 @@ class TForm1 : public Form {
   StringGrid* StringGrid2;  // accumulated time difference
   StringGrid* StringGrid7;  // fitted values (hidden)
   Chart* Chart2;
-  Series* Series2;   // accumulated phase as points
-  Series* Series6;   // accumulated phase as a line
-  Series* Series10;  // fitted polynomial
-  Button* Button1;   // "Impresión para Certificado"
+  Series* Series2;        // accumulated phase as points
+  Series* Series6;        // accumulated phase as a line
+  Series* Series10;       // fitted polynomial
+  Button* Button1;        // "Impresión para Certificado"
   ScrollBar* ScrollBar6;  // Chart2 elevation
   ScrollBar* ScrollBar4;  // Chart2 rotation
 
@@ -179,8 +179,8 @@ class TForm1 : public Form {
   BitBtn* BitBtn15;         // "Calcular Residuos"
   StringGrid* StringGrid6;  // residuals
   Chart* Chart5;
-  Series* Series8;  // residuals
-  Button* Button2;  // "Impresión para Certificado"
+  Series* Series8;        // residuals
+  Button* Button2;        // "Impresión para Certificado"
   ScrollBar* ScrollBar7;  // Chart5 elevation
   ScrollBar* ScrollBar3;  // Chart5 rotation
 
@@ -189,16 +189,18 @@ class TForm1 : public Form {
   RadioGroup* RadioGroup2;  // noise type
   StringGrid* StringGrid5;  // averaging time, Allan deviation, lower and upper bound
   Chart* DBChart1;
-  Series* Series5;  // Allan deviation
-  Series* Series3;  // upper bound
-  Series* Series4;  // lower bound
-  Button* Button3;  // "Impresión para Certificado"
+  Series* Series5;        // Allan deviation
+  Series* Series3;        // upper bound
+  Series* Series4;        // lower bound
+  Button* Button3;        // "Impresión para Certificado"
   ScrollBar* ScrollBar8;  // DBChart1 elevation
   ScrollBar* ScrollBar5;  // DBChart1 rotation
 
  public slots:
   // Load ("Cargar Archivo de Datos"): fresh or appended, text or hourly binary file.
   void SpeedButton3Click(QObject* Sender);
+  // "Guardar" (SpeedButton38, Guardar1): the options dialog TForm14, then one file per item.
+  void SpeedButton38Click(QObject* Sender);
   // Unit of the readings: range indicators, enables the accumulated phase.
   void RadioGroup1Click(QObject* Sender);
   // "Calcular Fase Acumulada".

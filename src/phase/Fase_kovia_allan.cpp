@@ -24,8 +24,9 @@ constexpr int kAllanDigits = 4;
 void TForm1::BitBtn12Click(QObject*) {
   PhaseWindowState& s = phaseWindowState();
   if (s.tauSeconds <= 0) {
-    showMessage(QStringLiteral("Tau es cero: no se puede calcular la raíz de la varianza de Allan. "
-                               "Cargue el archivo de nuevo e indique el intervalo entre lecturas."));
+    showMessage(
+        QStringLiteral("Tau es cero: no se puede calcular la raíz de la varianza de Allan. "
+                       "Cargue el archivo de nuevo e indique el intervalo entre lecturas."));
     return;
   }
   const int values = StringGrid2->RowCount() - 1;
@@ -42,8 +43,9 @@ void TForm1::BitBtn12Click(QObject*) {
     const bool finite = std::all_of(allan.rows.begin(), allan.rows.end(),
                                     [](const PhaseAllanRow& row) { return std::isfinite(row.sigma); });
     if (!finite) {
-      showMessage(QStringLiteral("La varianza de Allan de estos datos excede el intervalo de los números de "
-                                 "precisión simple: no se puede calcular."));
+      showMessage(
+          QStringLiteral("La varianza de Allan de estos datos excede el intervalo de los números de "
+                         "precisión simple: no se puede calcular."));
       return;
     }
   }
@@ -57,13 +59,15 @@ void TForm1::BitBtn12Click(QObject*) {
     const int row = step + 1;
     const double tau = averagingTime(step, s.tauSeconds);
     StringGrid5->setCell(0, row, defaultText(tau, separator));
-    StringGrid5->setCell(1, row, generalText(allan.rows[static_cast<std::size_t>(step)].sigma, kAllanDigits, separator));
+    StringGrid5->setCell(
+        1, row, generalText(allan.rows[static_cast<std::size_t>(step)].sigma, kAllanDigits, separator));
     Series5->addXY(tau, readDoubleCell(*StringGrid5, 1, row), QString(), s.avarColor);
   }
   Series5->setMarksVisible(false);
 
   RadioGroup2->setEnabled(true);
-  for (Command* command : {minorGridCommand, saveCommand, moveUpCommand, moveDownCommand}) command->setEnabled(true);
+  for (Command* command : {minorGridCommand, saveCommand, moveUpCommand, moveDownCommand})
+    command->setEnabled(true);
   BitBtn12->setEnabled(false);
 }
 
@@ -72,7 +76,8 @@ void TForm1::RadioGroup2Click(QObject*) {
   avarColorCommand->setEnabled(true);
   const int rows = StringGrid5->RowCount() - 1;
   const char separator = decimalSeparator();
-  for (int row = 1; row <= rows; ++row) StringGrid5->setCell(0, row, defaultText(averagingTime(row - 1, s.tauSeconds), separator));
+  for (int row = 1; row <= rows; ++row)
+    StringGrid5->setCell(0, row, defaultText(averagingTime(row - 1, s.tauSeconds), separator));
   const std::optional<NoiseType> noise = noiseTypeFromIndex(RadioGroup2->ItemIndex());
   if (!noise) return;
 

@@ -26,15 +26,18 @@ constexpr int kResidualDigits = 7;
 QString accumulationRefusal(int unitItem, int readingCount) {
   const PhaseWindowState& s = phaseWindowState();
   if (unitItem != 0 && unitItem != 1) {
-    return QStringLiteral("Elija las unidades de las lecturas (Grados o Tiempo) antes de calcular la fase acumulada.");
+    return QStringLiteral(
+        "Elija las unidades de las lecturas (Grados o Tiempo) antes de calcular la fase acumulada.");
   }
   if (s.nominalFrequencyHz == 0.0 || !std::isfinite(s.nominalFrequencyHz)) {
-    return QStringLiteral("La frecuencia nominal es cero: no se puede calcular la fase acumulada. "
-                          "Cargue el archivo de nuevo e indique la frecuencia nominal.");
+    return QStringLiteral(
+        "La frecuencia nominal es cero: no se puede calcular la fase acumulada. "
+        "Cargue el archivo de nuevo e indique la frecuencia nominal.");
   }
   if (s.tauSeconds <= 0) {
-    return QStringLiteral("Tau es cero: no se puede calcular la fase acumulada. "
-                          "Cargue el archivo de nuevo e indique el intervalo entre lecturas.");
+    return QStringLiteral(
+        "Tau es cero: no se puede calcular la fase acumulada. "
+        "Cargue el archivo de nuevo e indique el intervalo entre lecturas.");
   }
   if (readingCount < 3) {
     return QStringLiteral("Se necesitan al menos tres lecturas para calcular la fase acumulada.");
@@ -43,16 +46,19 @@ QString accumulationRefusal(int unitItem, int readingCount) {
 }
 
 bool allFinite(const AccumulatedPhase& phase) {
-  return std::all_of(phase.seconds.begin(), phase.seconds.end(), [](long double v) { return std::isfinite(v); }) &&
-         std::all_of(phase.unwrapped.begin(), phase.unwrapped.end(), [](double v) { return std::isfinite(v); });
+  return std::all_of(phase.seconds.begin(), phase.seconds.end(),
+                     [](long double v) { return std::isfinite(v); }) &&
+         std::all_of(phase.unwrapped.begin(), phase.unwrapped.end(),
+                     [](double v) { return std::isfinite(v); });
 }
 
 QString fitRefusal(FitStatus status, int order) {
-  const QString prefix = QStringLiteral("No se puede ajustar un polinomio de orden ") + QString::number(order) +
-                         QStringLiteral(" a estos datos: ");
+  const QString prefix = QStringLiteral("No se puede ajustar un polinomio de orden ") +
+                         QString::number(order) + QStringLiteral(" a estos datos: ");
   if (status == FitStatus::PowerSumOverflow) {
-    return prefix + QStringLiteral("las sumas de potencias exceden el intervalo de los números de precisión simple. "
-                                   "Elija un orden menor.");
+    return prefix + QStringLiteral(
+                        "las sumas de potencias exceden el intervalo de los números de precisión simple. "
+                        "Elija un orden menor.");
   }
   return prefix + QStringLiteral("los coeficientes del ajuste no resultan finitos.");
 }
@@ -71,12 +77,12 @@ void TForm1::BitBtn4Click(QObject*) {
   progress.show(QStringLiteral("Calculando la fase acumulada de ") + QString::number(readingCount) +
                 QStringLiteral(" lecturas ..."));
   const CellValues<long double> readings = readExtendedCells(*StringGrid1, 1, 1, readingCount);
-  const AccumulatedPhase phase =
-      accumulatePhase(readings.values, unitItem == 1 ? PhaseUnit::TimeCounts : PhaseUnit::Degrees,
-                      s.nominalFrequencyHz);
+  const AccumulatedPhase phase = accumulatePhase(
+      readings.values, unitItem == 1 ? PhaseUnit::TimeCounts : PhaseUnit::Degrees, s.nominalFrequencyHz);
   if (!allFinite(phase)) {
-    showMessage(QStringLiteral("Las lecturas exceden el intervalo de los números de doble precisión: "
-                               "no se puede calcular la fase acumulada."));
+    showMessage(
+        QStringLiteral("Las lecturas exceden el intervalo de los números de doble precisión: "
+                       "no se puede calcular la fase acumulada."));
     return;
   }
 
@@ -85,7 +91,8 @@ void TForm1::BitBtn4Click(QObject*) {
   const int rows = static_cast<int>(phase.seconds.size());
   StringGrid2->beginUpdate();
   StringGrid2->setColumn(0, rowNumberColumn(StringGrid2->cellView(0, 0), 1, rows), 0);
-  StringGrid2->setColumn(1, generalTextColumn(StringGrid2->cellView(1, 0), phase.seconds, kAccumulatedDigits), 0);
+  StringGrid2->setColumn(1, generalTextColumn(StringGrid2->cellView(1, 0), phase.seconds, kAccumulatedDigits),
+                         0);
   StringGrid2->endUpdate();
   // A reading that did not convert ends the command after the rows it allowed.
   readings.rethrow();
@@ -127,8 +134,8 @@ void TForm1::BitBtn16Click(QObject*) {
 
   ProgressScope progress(*this);
   const int values = StringGrid2->RowCount() - 1;
-  progress.show(QStringLiteral("Ajustando un polinomio de orden ") + QString::number(order) + QStringLiteral(" a ") +
-                QString::number(values) + QStringLiteral(" valores ..."));
+  progress.show(QStringLiteral("Ajustando un polinomio de orden ") + QString::number(order) +
+                QStringLiteral(" a ") + QString::number(values) + QStringLiteral(" valores ..."));
   // The row numbers are read first, then the accumulated values.
   const CellValues<double> x = readDoubleCells(*StringGrid2, 0, 1, values);
   x.rethrow();
@@ -136,11 +143,13 @@ void TForm1::BitBtn16Click(QObject*) {
   a.rethrow();
 
   const PolynomialFit fit = fitPolynomial(x.values, a.values, order);
-  const bool finite = std::all_of(fit.fitted.begin(), fit.fitted.end(), [](float v) { return std::isfinite(v); });
+  const bool finite =
+      std::all_of(fit.fitted.begin(), fit.fitted.end(), [](float v) { return std::isfinite(v); });
   if (fit.status != FitStatus::Ok || !finite) {
     // No fitted values were written: the residuals have nothing to work on.
     BitBtn15->setEnabled(false);
-    showMessage(fitRefusal(fit.status == FitStatus::Ok ? FitStatus::NonFiniteCoefficients : fit.status, order));
+    showMessage(
+        fitRefusal(fit.status == FitStatus::Ok ? FitStatus::NonFiniteCoefficients : fit.status, order));
     return;
   }
 
@@ -165,7 +174,8 @@ void TForm1::BitBtn15Click(QObject*) {
   StringGrid6->setRowCount(fittedRows);
 
   ProgressScope progress(*this);
-  progress.show(QStringLiteral("Calculando ") + QString::number(fittedRows - 1) + QStringLiteral(" residuos ..."));
+  progress.show(QStringLiteral("Calculando ") + QString::number(fittedRows - 1) +
+                QStringLiteral(" residuos ..."));
   const CellValues<double> accumulated = readDoubleCells(*StringGrid2, 1, 1, fittedRows - 1);
   const CellValues<double> fitted = readDoubleCells(*StringGrid7, 1, 1, fittedRows - 1);
   const std::vector<long double> residual = residuals(accumulated.values, fitted.values);

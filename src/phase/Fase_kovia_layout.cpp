@@ -13,7 +13,9 @@ namespace kovia {
 
 namespace {
 
-QIcon icon(const char* file) { return QIcon(QStringLiteral(":/icons/") + QLatin1String(file)); }
+QIcon icon(const char* file) {
+  return QIcon(QStringLiteral(":/icons/") + QLatin1String(file));
+}
 
 QLabel* fieldLabel(QWidget* parent, const QString& name, const QString& text) {
   auto* label = new QLabel(text, parent);
@@ -103,7 +105,8 @@ ScrollBar* angleBar(QWidget* parent, const QString& name, Qt::Orientation orient
 }
 
 Button* certificateButton(QWidget* parent, const QString& name) {
-  auto* button = new Button(icon("certificate.svg"), parent, name, QStringLiteral("Impresión para Certificado"));
+  auto* button =
+      new Button(icon("certificate.svg"), parent, name, QStringLiteral("Impresión para Certificado"));
   button->setEnabled(false);
   return button;
 }
@@ -157,9 +160,10 @@ void TForm1::buildMenu() {
   Ttulo1 = menu->addItem(Ttulos1, QStringLiteral("Ttulo1"), QStringLiteral("Título"));
 
   Grfico1 = menu->addTop(QStringLiteral("Grfico1"), QStringLiteral("Gráfico"));
-  DesplazaalaIzquierda1 =
-      menu->addItem(Grfico1, QStringLiteral("DesplazaalaIzquierda1"), QStringLiteral("Desplaza a la Izquierda"));
-  Desplazaarriba1 = menu->addItem(Grfico1, QStringLiteral("Desplazaarriba1"), QStringLiteral("Desplaza hacia Arriba"));
+  DesplazaalaIzquierda1 = menu->addItem(Grfico1, QStringLiteral("DesplazaalaIzquierda1"),
+                                        QStringLiteral("Desplaza a la Izquierda"));
+  Desplazaarriba1 =
+      menu->addItem(Grfico1, QStringLiteral("Desplazaarriba1"), QStringLiteral("Desplaza hacia Arriba"));
   Desplazahaciaabajo1 =
       menu->addItem(Grfico1, QStringLiteral("Desplazahaciaabajo1"), QStringLiteral("Desplaza hacia Abajo"));
   DesplazaalaDerecha1 =
@@ -181,43 +185,49 @@ void TForm1::buildToolBar() {
   // File bar: open, save, print, close.
   openCommand = addCommand(QStringLiteral("SpeedButton37"), QStringLiteral("Cargar Archivo de Datos|"),
                            icon("open.svg"), Abrir1);
-  saveCommand = addCommand(QStringLiteral("SpeedButton38"), QStringLiteral("Guardar|"), icon("save.svg"), Guardar1);
-  printCommand = addCommand(QStringLiteral("SpeedButton39"), QStringLiteral("Imprimir|"), icon("print.svg"), Imprimir1);
-  closeCommand =
-      addCommand(QStringLiteral("SpeedButton40"), QStringLiteral("Cerrar Aplicación"), icon("close.svg"), Cerrar1);
+  saveCommand =
+      addCommand(QStringLiteral("SpeedButton38"), QStringLiteral("Guardar|"), icon("save.svg"), Guardar1);
+  printCommand =
+      addCommand(QStringLiteral("SpeedButton39"), QStringLiteral("Imprimir|"), icon("print.svg"), Imprimir1);
+  closeCommand = addCommand(QStringLiteral("SpeedButton40"), QStringLiteral("Cerrar Aplicación"),
+                            icon("close.svg"), Cerrar1);
   addToolSeparator();
   // Chart bar: moves | zooms | minor grid | point colour, Avar colour, line | panel, 3D, titles | help.
   moveLeftCommand = addCommand(QStringLiteral("SpeedButton24"), QStringLiteral("Mover a la Izquierda"),
                                icon("move_left.svg"), DesplazaalaIzquierda1);
-  moveUpCommand =
-      addCommand(QStringLiteral("SpeedButton25"), QStringLiteral("Mover arriba"), icon("move_up.svg"), Desplazaarriba1);
-  moveDownCommand = addCommand(QStringLiteral("SpeedButton26"), QStringLiteral("Mover abajo"), icon("move_down.svg"),
-                               Desplazahaciaabajo1);
+  moveUpCommand = addCommand(QStringLiteral("SpeedButton25"), QStringLiteral("Mover arriba"),
+                             icon("move_up.svg"), Desplazaarriba1);
+  moveDownCommand = addCommand(QStringLiteral("SpeedButton26"), QStringLiteral("Mover abajo"),
+                               icon("move_down.svg"), Desplazahaciaabajo1);
   moveRightCommand = addCommand(QStringLiteral("SpeedButton27"), QStringLiteral("Mover Derecha"),
                                 icon("move_right.svg"), DesplazaalaDerecha1);
   addToolSeparator();
-  zoomInCommand = addCommand(QStringLiteral("SpeedButton28"), QStringLiteral("Aumentar"), icon("zoom_in.svg"), Aumenta1);
-  zoomOutCommand =
-      addCommand(QStringLiteral("SpeedButton29"), QStringLiteral("Disminuir"), icon("zoom_out.svg"), Disminuye1);
-  resetCommand =
-      addCommand(QStringLiteral("SpeedButton30"), QStringLiteral("Restablecer"), icon("zoom_reset.svg"), Restablece1);
+  zoomInCommand =
+      addCommand(QStringLiteral("SpeedButton28"), QStringLiteral("Aumentar"), icon("zoom_in.svg"), Aumenta1);
+  zoomOutCommand = addCommand(QStringLiteral("SpeedButton29"), QStringLiteral("Disminuir"),
+                              icon("zoom_out.svg"), Disminuye1);
+  resetCommand = addCommand(QStringLiteral("SpeedButton30"), QStringLiteral("Restablecer"),
+                            icon("zoom_reset.svg"), Restablece1);
   addToolSeparator();
-  minorGridCommand = addCommand(QStringLiteral("SpeedButton31"), QStringLiteral("Líneas de división secundarias"),
-                                icon("minor_grid.svg"), Lineasauxiliares1);
+  minorGridCommand =
+      addCommand(QStringLiteral("SpeedButton31"), QStringLiteral("Líneas de división secundarias"),
+                 icon("minor_grid.svg"), Lineasauxiliares1);
   addToolSeparator();
   pointColorCommand = addCommand(QStringLiteral("SpeedButton34"), QStringLiteral("Color de los Puntos"),
                                  icon("point_color.svg"), ColorPuntos1);
   avarColorCommand = addCommand(QStringLiteral("SpeedButton35"), QStringLiteral("Color de la Avar y Barras|"),
                                 icon("avar_color.svg"), ColorAvar1);
-  lineCommand = addCommand(QStringLiteral("SpeedButton36"), QStringLiteral("Pone / Quita Línea"), icon("line.svg"), Lnea1);
+  lineCommand = addCommand(QStringLiteral("SpeedButton36"), QStringLiteral("Pone / Quita Línea"),
+                           icon("line.svg"), Lnea1);
   addToolSeparator();
-  panelColorCommand =
-      addCommand(QStringLiteral("SpeedButton33"), QStringLiteral("Color del Panel"), icon("panel_color.svg"), Color1);
+  panelColorCommand = addCommand(QStringLiteral("SpeedButton33"), QStringLiteral("Color del Panel"),
+                                 icon("panel_color.svg"), Color1);
   view3DCommand = addCommand(QStringLiteral("SpeedButton1"), QString(), icon("view3d.svg"), N3D1);
-  titlesCommand =
-      addCommand(QStringLiteral("SpeedButton32"), QStringLiteral("Títulos del Gráfico"), icon("titles.svg"), Ttulo1);
+  titlesCommand = addCommand(QStringLiteral("SpeedButton32"), QStringLiteral("Títulos del Gráfico"),
+                             icon("titles.svg"), Ttulo1);
   addToolSeparator();
-  helpCommand = addCommand(QStringLiteral("SpeedButton41"), QStringLiteral("Ayuda|"), icon("help.svg"), Ayuda1);
+  helpCommand =
+      addCommand(QStringLiteral("SpeedButton41"), QStringLiteral("Ayuda|"), icon("help.svg"), Ayuda1);
 
   SpeedButton37 = openCommand->button();
   SpeedButton38 = saveCommand->button();
@@ -241,10 +251,10 @@ void TForm1::buildToolBar() {
 
   // The window opens with Open, close, help and about usable; the chart commands wait for
   // data, and the commands whose dialogs and output come later stay disabled until they exist.
-  for (Command* command : {saveCommand, printCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
-                           moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand, minorGridCommand,
-                           pointColorCommand, avarColorCommand, lineCommand, panelColorCommand, view3DCommand,
-                           titlesCommand}) {
+  for (Command* command :
+       {saveCommand, printCommand, moveLeftCommand, moveUpCommand, moveDownCommand,
+        moveRightCommand, zoomInCommand, zoomOutCommand, resetCommand, minorGridCommand, pointColorCommand,
+        avarColorCommand, lineCommand, panelColorCommand, view3DCommand, titlesCommand}) {
     command->setEnabled(false);
   }
 }
@@ -288,7 +298,8 @@ QWidget* TForm1::buildDataPage() {
                       QStringLiteral("(20 horas de medición con TAU= 1s)"));
   const PhaseWindowState& s = phaseWindowState();
   Series7 = lineSeries(Chart4, QStringLiteral("Series7"), s.rawPointColor);
-  Series1 = pointSeries(Chart4, QStringLiteral("Series1"), PointerStyle::Rectangle, s.pointSize, s.rawPointColor);
+  Series1 =
+      pointSeries(Chart4, QStringLiteral("Series1"), PointerStyle::Rectangle, s.pointSize, s.rawPointColor);
   Series9 = pointSeries(Chart4, QStringLiteral("Series9"), PointerStyle::Circle, 3, colors::kRed);
   Series9->setPointerPenVisible(false);
   ScrollBar2 = angleBar(page, QStringLiteral("ScrollBar2"), Qt::Vertical);
@@ -365,7 +376,8 @@ QWidget* TForm1::buildAccumulationPage() {
                       QStringLiteral("DATOS                "), QStringLiteral("TIEMPO (s)"),
                       QStringLiteral("(10 horas de medición con TAU= 1s)"));
   const PhaseWindowState& s = phaseWindowState();
-  Series2 = pointSeries(Chart2, QStringLiteral("Series2"), PointerStyle::Rectangle, s.pointSize, s.accumPointColor);
+  Series2 =
+      pointSeries(Chart2, QStringLiteral("Series2"), PointerStyle::Rectangle, s.pointSize, s.accumPointColor);
   Series6 = lineSeries(Chart2, QStringLiteral("Series6"), s.accumPointColor);
   Series10 = lineSeries(Chart2, QStringLiteral("Series10"), colors::kRed);
   Series10->setLineWidth(2);
@@ -399,8 +411,8 @@ QWidget* TForm1::buildResidualsPage() {
                       {QStringLiteral("RESIDUOS DEL AJUSTE A UNA RECTA"), QStringLiteral("FIGURA 2")},
                       QStringLiteral("DATOS                "), QStringLiteral("TIEMPO (s)"),
                       QStringLiteral("(10 horas de medición con TAU= 1s)"));
-  Series8 = pointSeries(Chart5, QStringLiteral("Series8"), PointerStyle::Rectangle, phaseWindowState().pointSize,
-                        phaseWindowState().residualPointColor);
+  Series8 = pointSeries(Chart5, QStringLiteral("Series8"), PointerStyle::Rectangle,
+                        phaseWindowState().pointSize, phaseWindowState().residualPointColor);
   Button2 = certificateButton(page, QStringLiteral("Button2"));
   ScrollBar7 = angleBar(page, QStringLiteral("ScrollBar7"), Qt::Vertical);
   ScrollBar3 = angleBar(page, QStringLiteral("ScrollBar3"), Qt::Horizontal);
@@ -432,10 +444,10 @@ QWidget* TForm1::buildAllanPage() {
   left->addWidget(RadioGroup2);
   left->addWidget(StringGrid5, 1);
 
-  DBChart1 = phaseChart(page, QStringLiteral("DBChart1"),
-                        {QStringLiteral("RAÍZ DE LA VARIANZA DE ALLAN Y BARRAS DE INCERTIDUMBRE"),
-                         QStringLiteral("FIGURA 3")},
-                        QString(), QStringLiteral("s(t)"), QStringLiteral("TAU (s)"));
+  DBChart1 = phaseChart(
+      page, QStringLiteral("DBChart1"),
+      {QStringLiteral("RAÍZ DE LA VARIANZA DE ALLAN Y BARRAS DE INCERTIDUMBRE"), QStringLiteral("FIGURA 3")},
+      QString(), QStringLiteral("s(t)"), QStringLiteral("TAU (s)"));
   DBChart1->leftAxis()->setTitleSymbolFont(true);
   for (Axis* axis : {DBChart1->leftAxis(), DBChart1->bottomAxis()}) {
     axis->setLogarithmic(true);
@@ -490,7 +502,8 @@ void TForm1::buildPopupMenu() {
   Eliminar1->setObjectName(QStringLiteral("Eliminar1"));
   Refrescar1 = PopupMenu1->addAction(QStringLiteral("Refrescar"));
   Refrescar1->setObjectName(QStringLiteral("Refrescar1"));
-  for (QAction* item : {Manualmente1, haciaatras1, haciaadelante1, Interpola1, Agregar1, Eliminar1, Refrescar1}) {
+  for (QAction* item :
+       {Manualmente1, haciaatras1, haciaadelante1, Interpola1, Agregar1, Eliminar1, Refrescar1}) {
     item->setEnabled(false);
   }
 }

@@ -193,8 +193,10 @@ void TForm1::appendLoad() {
     s.loadedCount = total;
 
     progress.show(QStringLiteral("Graficando ") + QString::number(added) + QStringLiteral(" lecturas ..."));
-    if (s.chart4ShowsPoints == 1) addColumnPoints(*StringGrid1, 1, before + 1, total, *Series1, s.rawPointColor);
-    if (s.chart4ShowsLine == 1) addColumnPoints(*StringGrid1, 1, before + 1, total, *Series7, s.rawPointColor);
+    if (s.chart4ShowsPoints == 1)
+      addColumnPoints(*StringGrid1, 1, before + 1, total, *Series1, s.rawPointColor);
+    if (s.chart4ShowsLine == 1)
+      addColumnPoints(*StringGrid1, 1, before + 1, total, *Series7, s.rawPointColor);
     s.chart4ShowsPoints = 1;
     s.chart4ShowsLine = 0;
     writeDurationFeet(total);

@@ -67,7 +67,8 @@ QString nominalEntryRefusal(const QString& entry) {
   for (const QChar c : checked) {
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
       return QStringLiteral("Usted digitó un caracter no válido en '") + checked + QStringLiteral("'. ") +
-             QLatin1Char('\n') + QStringLiteral("Inténtelo nuevamente introduciendo sólo caracteres numéricos.");
+             QLatin1Char('\n') +
+             QStringLiteral("Inténtelo nuevamente introduciendo sólo caracteres numéricos.");
     }
   }
   return QString();
@@ -78,7 +79,8 @@ TForm5::TForm5(QWidget* owner) : DialogForm(owner) {
   setWindowIcon(koviaWindowIcon());
   setFixedSize(227, 161);
 
-  Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Frecuencia Nominal:"), QRect(16, 12, 150, 16));
+  Label1 =
+      label(this, QStringLiteral("Label1"), QStringLiteral("Frecuencia Nominal:"), QRect(16, 12, 150, 16));
   Edit1 = entry(this, QStringLiteral("Edit1"), QRect(16, 32, 145, 24));
   Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Hz"), QRect(168, 36, 40, 16));
   Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Tau:"), QRect(16, 70, 100, 16));
@@ -112,7 +114,8 @@ void TForm5::Edit2OnKeyDown(QObject*, KeyCode& Key, ShiftState) {
   if (tau > static_cast<long double>(std::numeric_limits<std::int32_t>::max())) {
     Edit2->setReadOnly(false);
     showMessage(QStringLiteral("Tau fuera de intervalo: '") + Edit2->text() + QStringLiteral("'. ") +
-                QLatin1Char('\n') + QStringLiteral("Inténtelo nuevamente con un valor de hasta 2147483647 segundos."));
+                QLatin1Char('\n') +
+                QStringLiteral("Inténtelo nuevamente con un valor de hasta 2147483647 segundos."));
     Edit2->selectAll();
     return;
   }

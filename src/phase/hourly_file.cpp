@@ -16,7 +16,8 @@ std::string hourlyRecordsText(std::string_view bytes) {
   for (std::size_t r = 0; r < records; ++r) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data() + 4 * r);
     const std::uint32_t raw = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-                              (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+                              (static_cast<std::uint32_t>(b[2]) << 16) |
+                              (static_cast<std::uint32_t>(b[3]) << 24);
     const auto value = static_cast<std::int32_t>(raw);
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text.append(buffer, end);
@@ -47,7 +48,8 @@ std::optional<QString> convertHourlyFile(const QString& path) {
   if (!target) return std::nullopt;
   QFile intermediate(*target);
   if (!intermediate.open(QIODevice::WriteOnly | QIODevice::Truncate)) return std::nullopt;
-  const std::string text = hourlyRecordsText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const std::string text =
+      hourlyRecordsText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (intermediate.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
     return std::nullopt;
   }

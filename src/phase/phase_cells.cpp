@@ -13,7 +13,9 @@ namespace kovia {
 
 namespace {
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
 
 // Converts rows first..last and hands each value to `take` after `keep` (which may refuse a
 // value by throwing); stops at the first failure and returns it.
@@ -45,7 +47,8 @@ CellValues<T> readCells(const StringGrid& grid, int col, int first, int last, Ke
 double keepDouble(long double v, std::string_view text) {
   const double d = static_cast<double>(v);
   if (!std::isfinite(d)) {
-    throw std::range_error("El valor " + quoted(text) + " excede el intervalo de los números de doble precisión");
+    throw std::range_error("El valor " + quoted(text) +
+                           " excede el intervalo de los números de doble precisión");
   }
   return d;
 }
@@ -61,7 +64,8 @@ GridColumn startColumn(std::optional<std::string_view> header, std::size_t cells
 template <typename T>
 GridColumn numberColumn(std::optional<std::string_view> header, std::span<const T> values, int digits) {
   const char separator = decimalSeparator();
-  GridColumn column = startColumn(header, values.size(), values.size() * (static_cast<std::size_t>(digits) + 6));
+  GridColumn column =
+      startColumn(header, values.size(), values.size() * (static_cast<std::size_t>(digits) + 6));
   std::string text;
   for (const T value : values) {
     text.clear();
@@ -105,16 +109,19 @@ double readDoubleCell(const StringGrid& grid, int col, int row) {
   return cell.values.front();
 }
 
-GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const long double> values, int digits) {
+GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const long double> values,
+                             int digits) {
   return numberColumn(header, values, digits);
 }
 
-GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const float> values, int digits) {
+GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const float> values,
+                             int digits) {
   return numberColumn(header, values, digits);
 }
 
 GridColumn rowNumberColumn(std::optional<std::string_view> header, int first, int count) {
-  GridColumn column = startColumn(header, static_cast<std::size_t>(count), static_cast<std::size_t>(count) * 8);
+  GridColumn column =
+      startColumn(header, static_cast<std::size_t>(count), static_cast<std::size_t>(count) * 8);
   char buffer[16];
   for (int i = 0; i < count; ++i) {
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, first + i).ptr;

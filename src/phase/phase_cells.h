@@ -23,8 +23,8 @@ class StringGrid;
 // Values of a column read as value cells, up to the first cell that failed.
 template <typename T>
 struct CellValues {
-  std::vector<T> values;           // rows first .. first + values.size() - 1
-  std::exception_ptr failure;      // the failure of the next row, if any
+  std::vector<T> values;       // rows first .. first + values.size() - 1
+  std::exception_ptr failure;  // the failure of the next row, if any
   bool complete() const { return !failure; }
   void rethrow() const {
     if (failure) std::rethrow_exception(failure);
@@ -57,8 +57,10 @@ void addColumnPoints(const StringGrid& grid, int col, int first, int last, Serie
 // handed over whole, without copying a cell.
 
 // General-format texts with `digits` significant digits.
-GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const long double> values, int digits);
-GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const float> values, int digits);
+GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const long double> values,
+                             int digits);
+GridColumn generalTextColumn(std::optional<std::string_view> header, std::span<const float> values,
+                             int digits);
 
 // The row numbers first, first + 1, ..., first + count - 1 as integer texts.
 GridColumn rowNumberColumn(std::optional<std::string_view> header, int first, int count);

@@ -18,9 +18,13 @@ std::string measurementDurationText(std::int32_t readings, std::int32_t tauSecon
   return text;
 }
 
-int degreesRangeItem(double greatest, double smallest) { return greatest > 180.0 || smallest >= 0.0 ? 2 : 1; }
+int degreesRangeItem(double greatest, double smallest) {
+  return greatest > 180.0 || smallest >= 0.0 ? 2 : 1;
+}
 
-int timeScaleItem(double nominalHz) { return nominalHz == 10000000.0 ? 1 : 2; }
+int timeScaleItem(double nominalHz) {
+  return nominalHz == 10000000.0 ? 1 : 2;
+}
 
 namespace {
 std::string integerMessage(std::string_view text) {
@@ -31,7 +35,8 @@ std::string integerMessage(std::string_view text) {
 }
 }  // namespace
 
-IntegerConversionError::IntegerConversionError(std::string_view text) : std::invalid_argument(integerMessage(text)) {}
+IntegerConversionError::IntegerConversionError(std::string_view text)
+    : std::invalid_argument(integerMessage(text)) {}
 
 std::int32_t textToInteger(std::string_view text) {
   std::size_t i = 0;

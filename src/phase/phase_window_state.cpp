@@ -106,6 +106,8 @@ PhaseWindowState& phaseWindowState() {
   return state;
 }
 
-void resetPhaseWindowState() { phaseWindowState() = PhaseWindowState::initial(); }
+void resetPhaseWindowState() {
+  phaseWindowState() = PhaseWindowState::initial();
+}
 
 }  // namespace kovia

@@ -14,7 +14,9 @@
 namespace kovia {
 namespace {
 
-std::string data(const char* name) { return std::string(KOVIA_TEST_DATA_DIR "/") + name; }
+std::string data(const char* name) {
+  return std::string(KOVIA_TEST_DATA_DIR "/") + name;
+}
 
 std::string readAll(const QString& path) {
   QFile file(path);
@@ -28,7 +30,9 @@ class PhaseBatchTest : public ::testing::Test {
     resetPhaseWindowState();  // each run is a program run of its own
     return runPhaseCommand(args);
   }
-  std::string out(const char* sub = "salida") const { return dir_.filePath(QString::fromLatin1(sub)).toStdString(); }
+  std::string out(const char* sub = "salida") const {
+    return dir_.filePath(QString::fromLatin1(sub)).toStdString();
+  }
   QTemporaryDir dir_;
 };
 
@@ -37,12 +41,13 @@ TEST_F(PhaseBatchTest, UsageErrorsExitWithTwoAndWriteNothing) {
   const std::vector<std::vector<std::string>> cases = {
       {},
       {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "2"},
-      {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "2", "--ruido", "5", "--salida",
-       out()},
+      {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "2", "--ruido", "5",
+       "--salida", out()},
       {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "0", "--salida", out()},
       {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "4", "--salida", out()},
       {file, "--unidad", "metros", "--nominal", "10000000", "--tau", "60", "--orden", "1", "--salida", out()},
-      {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "1", "--salida", out(), "--x"},
+      {file, "--unidad", "grados", "--nominal", "10000000", "--tau", "60", "--orden", "1", "--salida", out(),
+       "--x"},
   };
   for (const auto& args : cases) {
     EXPECT_EQ(run(args), 2) << ::testing::PrintToString(args);
@@ -56,10 +61,10 @@ TEST_F(PhaseBatchTest, RefusedDataExitsWithOneAndWritesNothing) {
       {data("fase_desenvuelve.txt"), "--unidad", "grados", "--nominal", "10.5", "--tau", "60", "--orden", "2",
        "--salida", out()},
       // A tau of zero cannot give an accumulated phase.
-      {data("fase_desenvuelve.txt"), "--unidad", "grados", "--nominal", "10000000", "--tau", "0", "--orden", "2",
-       "--salida", out()},
-      {dir_.filePath(QStringLiteral("no_existe.txt")).toStdString(), "--unidad", "grados", "--nominal", "10000000",
-       "--tau", "60", "--orden", "2", "--salida", out()},
+      {data("fase_desenvuelve.txt"), "--unidad", "grados", "--nominal", "10000000", "--tau", "0", "--orden",
+       "2", "--salida", out()},
+      {dir_.filePath(QStringLiteral("no_existe.txt")).toStdString(), "--unidad", "grados", "--nominal",
+       "10000000", "--tau", "60", "--orden", "2", "--salida", out()},
   };
   for (const auto& args : cases) {
     EXPECT_EQ(run(args), 1) << ::testing::PrintToString(args);
@@ -78,7 +83,8 @@ TEST_F(PhaseBatchTest, AppendsFurtherFilesAndWritesTheFiveResults) {
   EXPECT_EQ(readings, "       Valor   \r\n170\r\n-175\r\n-160\r\n178\r\n175\r\n172\r\n174\r\n176\r\n");
 
   const std::string accumulated = readAll(dir.filePath(QStringLiteral("fase_acumulada.dat")));
-  EXPECT_EQ(accumulated.rfind("               Valor   \r\n4.72222222E-8\r\n5.13888889E-8\r\n", 0), 0u) << accumulated;
+  EXPECT_EQ(accumulated.rfind("               Valor   \r\n4.72222222E-8\r\n5.13888889E-8\r\n", 0), 0u)
+      << accumulated;
   EXPECT_EQ(std::count(accumulated.begin(), accumulated.end(), '\n'), 8);  // header and 7 values
 
   const std::string residuals = readAll(dir.filePath(QStringLiteral("residuos.dat")));
@@ -96,8 +102,8 @@ TEST_F(PhaseBatchTest, AppendsFurtherFilesAndWritesTheFiveResults) {
 }
 
 TEST_F(PhaseBatchTest, HourlyFilesWithTheHourOption) {
-  ASSERT_EQ(run({data("fase_hora_recortada.5"), "--hora", "--unidad", "tiempo", "--nominal", "5000000", "--tau",
-                 "1", "--orden", "1", "--salida", out()}),
+  ASSERT_EQ(run({data("fase_hora_recortada.5"), "--hora", "--unidad", "tiempo", "--nominal", "5000000",
+                 "--tau", "1", "--orden", "1", "--salida", out()}),
             0);
   EXPECT_EQ(readAll(QDir(QString::fromStdString(out())).filePath(QStringLiteral("datos_modificados.dat"))),
             "       Valor   \r\n1\r\n-1\r\n2000000\r\n");

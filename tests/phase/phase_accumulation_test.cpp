@@ -17,7 +17,8 @@ TEST_F(PhaseAccumulationTest, WorkedExampleInDegrees) {
   // Differences -345, 15, 338, -3: A = 170, 185, 200, 178 degrees of a 10 MHz period.
   EXPECT_EQ(w->StringGrid2->RowCount(), 5);
   EXPECT_EQ(column(*w->StringGrid2, 0), (Strings{"1", "2", "3", "4"}));
-  EXPECT_EQ(column(*w->StringGrid2, 1), (Strings{"4.72222222E-8", "5.13888889E-8", "5.55555556E-8", "4.94444444E-8"}));
+  EXPECT_EQ(column(*w->StringGrid2, 1),
+            (Strings{"4.72222222E-8", "5.13888889E-8", "5.55555556E-8", "4.94444444E-8"}));
   EXPECT_EQ(w->StringGrid2->Cells(1, 0), "               Valor   ");
   // (row 3 - row 1) / ((5 - 2) * 60 s)
   EXPECT_EQ(w->Edit1->text(), QStringLiteral("4.62963E-11"));
@@ -135,7 +136,8 @@ TEST_F(PhaseAccumulationTest, RefusesWhatWouldDivideByZeroOrHasNoRows) {
     ASSERT_TRUE(w->BitBtn4->userClick());
 
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(messages().front().startsWith(QString::fromUtf8(c.message))) << messages().front().toStdString();
+    EXPECT_TRUE(messages().front().startsWith(QString::fromUtf8(c.message)))
+        << messages().front().toStdString();
     EXPECT_EQ(w->StringGrid2->RowCount(), 2);
     EXPECT_EQ(w->StringGrid2->Cells(1, 1), "");
     EXPECT_EQ(w->Series2->count(), 0);
@@ -164,8 +166,9 @@ TEST_F(PhaseAccumulationTest, RefusesWithoutAUnitAfterANewLoad) {
 TEST_F(PhaseAccumulationTest, ReadingsBeyondTheDoubleRangeAreRefused) {
   // The load plots no such reading.
   EXPECT_FALSE(load(writeLines(QStringLiteral("enorme.txt"), {"1", "1E400", "2"})));
-  EXPECT_EQ(errors(), QStringList{QStringLiteral(
-                          "El valor '1E400' excede el intervalo de los números de doble precisión")});
+  EXPECT_EQ(
+      errors(),
+      QStringList{QStringLiteral("El valor '1E400' excede el intervalo de los números de doble precisión")});
   EXPECT_EQ(w->Series1->count(), 1);
 
   // Typed over a loaded reading, it leaves the accumulated phase undone.

@@ -115,7 +115,8 @@ TEST_F(PhaseFitTest, RefusesFitsThatWouldWriteNonFiniteValues) {
     for (int row = 1; row < w->StringGrid2->RowCount(); ++row) w->StringGrid2->setCell(0, row, c.rowNumber);
     ASSERT_TRUE(fit(c.order));
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_NE(messages().front().indexOf(QString::fromUtf8(c.message)), -1) << messages().front().toStdString();
+    EXPECT_NE(messages().front().indexOf(QString::fromUtf8(c.message)), -1)
+        << messages().front().toStdString();
     EXPECT_EQ(w->Series10->count(), 0);
     EXPECT_EQ(w->StringGrid7->Cells(1, 1), "");
     EXPECT_FALSE(w->BitBtn15->isEnabled());
@@ -135,7 +136,8 @@ TEST_F(PhaseFitTest, SelectingACellReplacesItWithTheMeanOfItsNeighbours) {
 
   // Row 1 takes the header as its upper neighbour, which is no number.
   EXPECT_FALSE(w->StringGrid2->userSelectCell(1, 1));
-  EXPECT_EQ(errors(), QStringList{QStringLiteral("'               Valor   ' is not a valid floating point value")});
+  EXPECT_EQ(errors(),
+            QStringList{QStringLiteral("'               Valor   ' is not a valid floating point value")});
 }
 
 }  // namespace

@@ -46,8 +46,9 @@ TEST_F(PhaseLoadTest, FirstLoadFillsGridSummaryChartAndEnablesTheUnitChoice) {
   EXPECT_EQ(s.chart4ShowsPoints, 1);
   EXPECT_EQ(s.residualsPending, 3);
 
-  for (Command* c : {w->saveCommand, w->pointColorCommand, w->lineCommand, w->moveLeftCommand, w->moveUpCommand,
-                     w->moveDownCommand, w->moveRightCommand, w->zoomInCommand, w->zoomOutCommand, w->resetCommand}) {
+  for (Command* c :
+       {w->saveCommand, w->pointColorCommand, w->lineCommand, w->moveLeftCommand, w->moveUpCommand,
+        w->moveDownCommand, w->moveRightCommand, w->zoomInCommand, w->zoomOutCommand, w->resetCommand}) {
     EXPECT_TRUE(c->buttonEnabled() && c->menuEnabled()) << c->button()->objectName().toStdString();
   }
   for (Command* c : {w->minorGridCommand, w->avarColorCommand}) EXPECT_FALSE(c->buttonEnabled());
@@ -156,9 +157,10 @@ TEST_F(PhaseLoadTest, IntermediateFileIsPrivateToTheRun) {
   EXPECT_FALSE(intermediate->startsWith(QStringLiteral("c:")));
   const QFileInfo folder(QFileInfo(*intermediate).absolutePath());
   EXPECT_NE(folder.absoluteFilePath(), QDir::tempPath());  // a folder of its own, not the shared one
-  EXPECT_EQ(QFile::permissions(folder.absoluteFilePath()) &
-                (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
-            QFileDevice::Permissions());
+  EXPECT_EQ(
+      QFile::permissions(folder.absoluteFilePath()) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                       QFileDevice::ReadOther | QFileDevice::WriteOther),
+      QFileDevice::Permissions());
   EXPECT_EQ(hourlyRecordsText(std::string("\x01\x00\x00\x00\xff\xff\xff\xff\x80", 9)), "1\n-1\n");
 }
 
@@ -196,7 +198,8 @@ TEST_F(PhaseLoadTest, ReadingThatDoesNotConvertStopsThePlotAfterTheGridIsFilled)
 }
 
 TEST_F(PhaseLoadTest, NominalFrequencyDialogTakesOnlyDigits) {
-  const QString refusalTail = QStringLiteral("'. \nInténtelo nuevamente introduciendo sólo caracteres numéricos.");
+  const QString refusalTail =
+      QStringLiteral("'. \nInténtelo nuevamente introduciendo sólo caracteres numéricos.");
   struct Case {
     const char* entry;
     bool accepted;
@@ -215,7 +218,8 @@ TEST_F(PhaseLoadTest, NominalFrequencyDialogTakesOnlyDigits) {
       EXPECT_EQ(phaseWindowState().nominalFrequencyHz, entry.toDouble());
       EXPECT_TRUE(dialog.Edit1->isReadOnly());
     } else {
-      EXPECT_EQ(messages(), QStringList{QStringLiteral("Usted digitó un caracter no válido en '") + entry + refusalTail});
+      EXPECT_EQ(messages(),
+                QStringList{QStringLiteral("Usted digitó un caracter no válido en '") + entry + refusalTail});
       EXPECT_EQ(phaseWindowState().nominalFrequencyHz, 0.0);
       EXPECT_FALSE(dialog.Edit1->isReadOnly());
     }
@@ -244,9 +248,12 @@ TEST(PhaseRules, MeasurementDurationText) {
     const char* text;
   };
   const Case cases[] = {
-      {25, 120, "(50 minutos de medición con TAU= 120 s)"}, {36, 100, "(1 horas de medición con TAU= 100 s)"},
-      {3599, 1, "(59 minutos de medición con TAU= 1 s)"},   {3600, 1, "(1 horas de medición con TAU= 1 s)"},
-      {0, 60, "(0 minutos de medición con TAU= 60 s)"},     {86400, 60, "(1440 horas de medición con TAU= 60 s)"},
+      {25, 120, "(50 minutos de medición con TAU= 120 s)"},
+      {36, 100, "(1 horas de medición con TAU= 100 s)"},
+      {3599, 1, "(59 minutos de medición con TAU= 1 s)"},
+      {3600, 1, "(1 horas de medición con TAU= 1 s)"},
+      {0, 60, "(0 minutos de medición con TAU= 60 s)"},
+      {86400, 60, "(1440 horas de medición con TAU= 60 s)"},
       // 32-bit arithmetic: 100000 * 30000 wraps to -1294967296.
       {100000, 30000, "(-21582788 minutos de medición con TAU= 30000 s)"},
   };

@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   kovia::installPlatformLook(app);
   kovia::initKoviaResources();
   kovia::setDecimalSeparator('.');
-  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KOVIA_SOURCE_DIR "/docs/screenshots");
+  const QString folder =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KOVIA_SOURCE_DIR "/docs/screenshots");
   QDir().mkpath(folder);
 
   kovia::ScriptedOperator op;
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
   bool ok = window.openCommand->pressButton();
   ok = ok && window.RadioGroup1->userChoose(0) && window.BitBtn4->userClick();
   ok = ok && window.Edit8->userType(QStringLiteral("2")) && window.BitBtn16->userClick();
-  ok = ok && window.BitBtn15->userClick() && window.BitBtn12->userClick() && window.RadioGroup2->userChoose(2);
+  ok =
+      ok && window.BitBtn15->userClick() && window.BitBtn12->userClick() && window.RadioGroup2->userChoose(2);
   if (!ok) {
     std::fputs("el ejemplo no pasó por la ventana\n", stderr);
     return 1;

@@ -21,7 +21,9 @@
 
 namespace kovia::testing {
 
-inline QString dataFile(const char* name) { return QStringLiteral(KOVIA_TEST_DATA_DIR "/") + QLatin1String(name); }
+inline QString dataFile(const char* name) {
+  return QStringLiteral(KOVIA_TEST_DATA_DIR "/") + QLatin1String(name);
+}
 
 // Types `text` into `edit` one character at a time, as an operator does.
 inline void typeDigits(Edit& edit, const QString& text) {
@@ -92,7 +94,8 @@ class PhaseWindowTest : public ::testing::Test {
 
   // Loads the readings, chooses the unit and computes the accumulated phase.
   void accumulate(const std::vector<std::string>& readings, int unit = 0,
-                  const QString& nominal = QStringLiteral("10000000"), const QString& tau = QStringLiteral("60")) {
+                  const QString& nominal = QStringLiteral("10000000"),
+                  const QString& tau = QStringLiteral("60")) {
     ASSERT_TRUE(load(writeLines(QStringLiteral("lecturas.txt"), readings), nominal, tau));
     ASSERT_TRUE(w->RadioGroup1->userChoose(unit));
     ASSERT_TRUE(w->BitBtn4->userClick()) << errors().join(QLatin1Char('\n')).toStdString();

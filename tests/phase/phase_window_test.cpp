@@ -48,8 +48,9 @@ TEST_F(PhaseWindowCompositionTest, MenuItemsSitWhereTheCommandsAddressThem) {
   EXPECT_TRUE(w->mainMenu()->Items(4, 8)->isSeparator());
   QStringList tops;
   for (int top = 0; top < w->mainMenu()->topCount(); ++top) tops << w->mainMenu()->top(top)->title();
-  EXPECT_EQ(tops, (QStringList{QStringLiteral("Archivo"), QStringLiteral("Propiedades"), QStringLiteral("Panel"),
-                               QStringLiteral("Títulos"), QStringLiteral("Gráfico"), QStringLiteral("?")}));
+  EXPECT_EQ(tops,
+            (QStringList{QStringLiteral("Archivo"), QStringLiteral("Propiedades"), QStringLiteral("Panel"),
+                         QStringLiteral("Títulos"), QStringLiteral("Gráfico"), QStringLiteral("?")}));
   EXPECT_TRUE(w->Lnea1->isCheckable());
 }
 
@@ -61,9 +62,10 @@ TEST_F(PhaseWindowCompositionTest, OpensWithOnlyTheLoadAndHelpReady) {
   EXPECT_TRUE(w->SpeedButton1->toolTip().isEmpty());
   EXPECT_TRUE(w->openCommand->buttonEnabled() && w->openCommand->menuEnabled());
   EXPECT_TRUE(w->helpCommand->buttonEnabled() && w->Acrcade1->isEnabled());
-  for (Command* c : {w->saveCommand, w->printCommand, w->moveLeftCommand, w->moveUpCommand, w->moveDownCommand,
-                     w->moveRightCommand, w->zoomInCommand, w->zoomOutCommand, w->resetCommand, w->minorGridCommand,
-                     w->pointColorCommand, w->avarColorCommand, w->lineCommand}) {
+  for (Command* c :
+       {w->saveCommand, w->printCommand, w->moveLeftCommand, w->moveUpCommand, w->moveDownCommand,
+        w->moveRightCommand, w->zoomInCommand, w->zoomOutCommand, w->resetCommand, w->minorGridCommand,
+        w->pointColorCommand, w->avarColorCommand, w->lineCommand}) {
     EXPECT_FALSE(c->buttonEnabled() || c->menuEnabled()) << c->button()->objectName().toStdString();
   }
 
@@ -71,12 +73,15 @@ TEST_F(PhaseWindowCompositionTest, OpensWithOnlyTheLoadAndHelpReady) {
   for (int p = 0; p < w->PageControlph->pageCount(); ++p) {
     pages << w->PageControlph->page(p)->objectName() + QLatin1Char(' ') + w->PageControlph->tabText(p);
   }
-  EXPECT_EQ(pages, (QStringList{QStringLiteral("TabSheet1 Datos Originales"), QStringLiteral("TabSheet2 Fase Acumulada"),
-                                QStringLiteral("TabSheet6 Residuos"), QStringLiteral("TabSheet5 Varianza de Allan")}));
+  EXPECT_EQ(
+      pages,
+      (QStringList{QStringLiteral("TabSheet1 Datos Originales"), QStringLiteral("TabSheet2 Fase Acumulada"),
+                   QStringLiteral("TabSheet6 Residuos"), QStringLiteral("TabSheet5 Varianza de Allan")}));
   EXPECT_EQ(w->PageControlph->ActivePageIndex(), 0);
 
-  for (QWidget* c : std::initializer_list<QWidget*>{w->RadioGroup1, w->RadioGroup2, w->BitBtn4, w->BitBtn16, w->Edit8,
-                                                    w->UpDown1, w->BitBtn15, w->BitBtn12, w->Button1}) {
+  for (QWidget* c :
+       std::initializer_list<QWidget*>{w->RadioGroup1, w->RadioGroup2, w->BitBtn4, w->BitBtn16, w->Edit8,
+                                       w->UpDown1, w->BitBtn15, w->BitBtn12, w->Button1}) {
     EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
   }
   EXPECT_EQ(w->Edit8->text(), QStringLiteral("0"));
@@ -87,8 +92,8 @@ TEST_F(PhaseWindowCompositionTest, OpensWithOnlyTheLoadAndHelpReady) {
   EXPECT_EQ(w->ComboBox2->count(), 3);
   EXPECT_EQ(w->RadioGroup2->Items().back(), QStringLiteral("Random-Walk Frequency"));
   EXPECT_TRUE(w->StringGrid7->isHidden());
-  for (ScrollBar* bar : {w->ScrollBar1, w->ScrollBar2, w->ScrollBar3, w->ScrollBar4, w->ScrollBar5, w->ScrollBar6,
-                         w->ScrollBar7, w->ScrollBar8}) {
+  for (ScrollBar* bar : {w->ScrollBar1, w->ScrollBar2, w->ScrollBar3, w->ScrollBar4, w->ScrollBar5,
+                         w->ScrollBar6, w->ScrollBar7, w->ScrollBar8}) {
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(bar->Min(), -90);
     EXPECT_EQ(bar->Max(), 90);
