@@ -183,6 +183,7 @@ void TForm2::buildToolBarAndMenu() {
 
 void TForm2::connectHandlers() {
   connectHandler(openCommand, &Command::OnClick, this, &TForm2::SpeedButton3Click);
+  connectHandler(saveCommand, &Command::OnClick, this, &TForm2::SpeedButton4Click);
   connectHandler(helpCommand, &Command::OnClick, this, &TForm2::SpeedButton19Click);
   connectHandler(Acercade1, &QAction::triggered, this, &TForm2::Acercade1Click);
   connectHandler(BitBtn1, &Button::OnClick, this, &TForm2::BitBtn1Click);

@@ -193,6 +193,8 @@ class TForm2 : public Form {
   // "Cargar Archivo de Datos": the readings file into Memo1 and StringGrid1, the nominal
   // frequency and tau from TForm4, the readings on Chart1, count, nominal and mean.
   void SpeedButton3Click(QObject* Sender);
+  // "Guardar" (SpeedButton4, Guardar1): the options dialog TForm13, then one file per item.
+  void SpeedButton4Click(QObject* Sender);
   // "Desviación Fraccional": y = (f - nominal) / nominal into StringGrid3, mean in Edit4.
   void BitBtn1Click(QObject* Sender);
   // "Raíz de la Varianza de Allan": one row per averaging time into StringGrid4.

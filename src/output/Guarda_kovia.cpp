@@ -1,5 +1,6 @@
 #include "output/Guarda_kovia.h"
 
+#include "frequency/frequency_window_state.h"
 #include "output/option_dialog.h"
 #include "platform/handler_guard.h"
 
@@ -25,6 +26,11 @@ TForm13::TForm13(QWidget* owner) : DialogForm(owner) {
 }
 
 void TForm13::BitBtn1Click(QObject*) {
+  auto& selection = frequencyWindowState().saveSelection;
+  const CheckBox* boxes[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
+  for (std::size_t i = 0; i < selection.size(); ++i) {
+    if (boxes[i]->Checked()) selection[i] = 1;
+  }
   setModalResult(mrOk);
 }
 

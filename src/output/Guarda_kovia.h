@@ -25,7 +25,8 @@ class TForm13 : public DialogForm {
   BitBtn* BitBtn1;       // "Guardar"
 
  public slots:
-  // Confirms the choice and closes the dialog (modal result mrOk).
+  // Switches on the saveSelection entry of every ticked box (step i for CheckBox<i+1>)
+  // and closes the dialog (modal result mrOk).
   void BitBtn1Click(QObject* Sender);
 };
 

@@ -1,6 +1,7 @@
 #include "output/Guardaph_kovia.h"
 
 #include "output/option_dialog.h"
+#include "phase/phase_window_state.h"
 #include "platform/handler_guard.h"
 
 namespace kovia {
@@ -31,6 +32,12 @@ TForm14::TForm14(QWidget* owner) : DialogForm(owner) {
 }
 
 void TForm14::BitBtn1Click(QObject*) {
+  auto& selection = phaseWindowState().saveSelection;
+  const CheckBox* boxes[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5,
+                             CheckBox6, CheckBox7, CheckBox8, CheckBox9};
+  for (std::size_t i = 0; i < selection.size(); ++i) {
+    if (boxes[i]->Checked()) selection[i] = 1;
+  }
   setModalResult(mrOk);
 }
 

@@ -71,6 +71,7 @@ TForm1::TForm1(QWidget* owner) : Form(owner) {
 
 void TForm1::connectHandlers() {
   connectHandler(openCommand, &Command::OnClick, this, &TForm1::SpeedButton3Click);
+  connectHandler(saveCommand, &Command::OnClick, this, &TForm1::SpeedButton38Click);
   connectHandler(helpCommand, &Command::OnClick, this, &TForm1::SpeedButton41Click);
   connectHandler(Acrcade1, &QAction::triggered, this, &TForm1::Acrcade1Click);
   connectHandler(RadioGroup1, &RadioGroup::OnClick, this, &TForm1::RadioGroup1Click);

@@ -199,6 +199,8 @@ class TForm1 : public Form {
  public slots:
   // Load ("Cargar Archivo de Datos"): fresh or appended, text or hourly binary file.
   void SpeedButton3Click(QObject* Sender);
+  // "Guardar" (SpeedButton38, Guardar1): the options dialog TForm14, then one file per item.
+  void SpeedButton38Click(QObject* Sender);
   // Unit of the readings: range indicators, enables the accumulated phase.
   void RadioGroup1Click(QObject* Sender);
   // "Calcular Fase Acumulada".
