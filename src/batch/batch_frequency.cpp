@@ -4,8 +4,9 @@
 // window, and a scripted operator answers the open dialog with the file and the
 // nominal-frequency dialog by typing the digits and pressing Enter. Then "Desviación
 // Fraccional", "Raíz de la Varianza de Allan" and the noise type are pressed in that order,
-// and the report, the deviations and the Allan table are written into the output folder.
-// Any message the windows show ends the run (status 1) before a file is written.
+// and "Guardar" saves the three charts (800 × 600), the report, the deviations and the Allan
+// table into the output folder. Any message the windows show before the save ends the run
+// (status 1) before a file is written.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -14,12 +15,10 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "batch/batch_commands.h"
-#include "core/result_files.h"
-#include "core/text_file.h"
+#include "batch/batch_save.h"
 #include "frequency/Frecnom_kovia.h"
 #include "frequency/Frecuencia_kovia.h"
 #include "platform/scripted_operator.h"
@@ -37,7 +36,8 @@ constexpr const char* kUsage =
     "  --tau       tiempo de promediación de cada lectura en segundos, sólo dígitos\n"
     "  --ruido     tipo de ruido de las cotas de confianza: 0 White Phase, 1 Flicker Phase,\n"
     "              2 White Frequency, 3 Flicker Frequency, 4 Random-Walk Frequency\n"
-    "  --salida    carpeta donde se escriben reporte.txt, desviacion.dat y allan.txt\n";
+    "  --salida    carpeta donde se escriben datos.bmp, desviacion.bmp, allan.bmp, reporte.txt,\n"
+    "              desviacion.dat y allan.txt\n";
 
 struct FrequencyOptions {
   std::string file;
@@ -102,32 +102,6 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Fr
   return std::nullopt;
 }
 
-std::string bytesOf(const Edit* edit) {
-  return toWindows1252(edit->Text());
-}
-
-// Writes the three result files from what the window shows.
-void writeResults(const TForm2& window, const QString& folder) {
-  const auto path = [&](const char* name) {
-    return QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
-  };
-  writeFrequencyReport(path("reporte.txt"), bytesOf(window.Edit1), bytesOf(window.Edit2),
-                       bytesOf(window.Edit3), bytesOf(window.Edit4));
-
-  const StringGrid& deviations = *window.StringGrid3;
-  std::vector<std::string_view> column;
-  column.reserve(static_cast<std::size_t>(deviations.RowCount()));
-  for (int row = 0; row < deviations.RowCount(); ++row) column.push_back(deviations.cellView(1, row));
-  writeValueColumn(path("desviacion.dat"), std::span<const std::string_view>(column));
-
-  const StringGrid& table = *window.StringGrid4;
-  std::vector<TableRow> rows;
-  for (int row = 0; row < table.RowCount(); ++row) {
-    rows.push_back({table.Cells(0, row), table.Cells(1, row), table.Cells(2, row), table.Cells(3, row)});
-  }
-  writeTable(path("allan.txt"), rows);
-}
-
 // The run itself, once the command line is accepted.
 int runFrequency(const FrequencyOptions& options) {
   ScriptedOperator scripted;
@@ -190,7 +164,19 @@ int runFrequency(const FrequencyOptions& options) {
     printError("no se puede crear la carpeta de salida '" + options.outputDir + "'");
     return 1;
   }
-  writeResults(window, folder);
+  const OutputPaths out = outputPaths(folder, {"datos.bmp", "desviacion.bmp", "allan.bmp", "reporte.txt",
+                                                "desviacion.dat", "allan.txt"});
+  if (out.refused) {
+    printError("Cannot create file " + *out.refused);
+    return 1;
+  }
+  const bool saved =
+      saveThroughCommand(scripted, window, *window.saveCommand, QStringLiteral("TForm13"), out.paths);
+  if (!ranCleanly(true, "Guardar")) return 1;  // a message, an error or a dialog not expected
+  if (!saved) {
+    printError("el comando \"Guardar\" no guardó todos los archivos");
+    return 1;
+  }
   return 0;
 }
 

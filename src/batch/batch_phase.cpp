@@ -5,9 +5,10 @@
 // asked for, nominal frequency and tau typed digit by digit, each confirmed with Enter) and
 // appends every further file through the "Agregar Datos" question answered "Aceptar". Then it
 // chooses the unit, presses "Calcular Fase Acumulada", types the order, presses "Ajustar",
-// "Calcular Residuos" and "Calcular", and chooses the noise type. The accumulated phase, the
-// residuals, the Allan table, the report and the readings are written into the output folder.
-// Any message the windows show ends the run (status 1) before a file is written.
+// "Calcular Residuos" and "Calcular", and chooses the noise type. "Guardar" then saves the four
+// charts (800 × 600), the accumulated phase, the residuals, the Allan table, the report and the
+// readings into the output folder. Any message the windows show before the save ends the run
+// (status 1) before a file is written.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +17,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -26,8 +25,7 @@
 #endif
 
 #include "batch/batch_commands.h"
-#include "core/result_files.h"
-#include "core/text_file.h"
+#include "batch/batch_save.h"
 #include "phase/Agr_dat_kovia.h"
 #include "phase/Fase_kovia.h"
 #include "phase/Frecnomf_kovia.h"
@@ -50,8 +48,9 @@ constexpr const char* kUsage =
     "  --orden     orden del polinomio de ajuste: 1, 2 o 3\n"
     "  --ruido     tipo de ruido de las cotas de confianza: 0 White Phase, 1 Flicker Phase,\n"
     "              2 White Frequency, 3 Flicker Frequency, 4 Random-Walk Frequency\n"
-    "  --salida    carpeta donde se escriben fase_acumulada.dat, residuos.dat, allan.txt,\n"
-    "              reporte.txt y datos_modificados.dat\n";
+    "  --salida    carpeta donde se escriben datos.bmp, fase_acumulada.bmp, residuos.bmp,\n"
+    "              allan.bmp, fase_acumulada.dat, residuos.dat, allan.txt, reporte.txt y\n"
+    "              datos_modificados.dat\n";
 
 struct PhaseOptions {
   std::vector<std::string> files;
@@ -149,33 +148,6 @@ void typeAndEnter(Edit& edit, const std::string& text) {
   edit.userKeyDown(keys::kReturn);
 }
 
-std::vector<std::string_view> columnOf(const StringGrid& grid, int col) {
-  std::vector<std::string_view> texts;
-  texts.reserve(static_cast<std::size_t>(grid.RowCount()));
-  for (int row = 0; row < grid.RowCount(); ++row) texts.push_back(grid.cellView(col, row));
-  return texts;
-}
-
-// Writes the five result files from what the window shows, as the save command does.
-void writeResults(const TForm1& window, const QString& folder) {
-  const auto path = [&](const char* name) {
-    return QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
-  };
-  writeValueColumn(path("fase_acumulada.dat"),
-                   std::span<const std::string_view>(columnOf(*window.StringGrid2, 1)));
-  writeValueColumn(path("residuos.dat"), std::span<const std::string_view>(columnOf(*window.StringGrid6, 1)));
-  const StringGrid& table = *window.StringGrid5;
-  std::vector<TableRow> rows;
-  for (int row = 0; row < table.RowCount(); ++row) {
-    rows.push_back({table.Cells(0, row), table.Cells(1, row), table.Cells(2, row), table.Cells(3, row)});
-  }
-  writeTable(path("allan.txt"), rows);
-  writePhaseReport(path("reporte.txt"), toWindows1252(window.Edit2->Text()),
-                   toWindows1252(window.Edit1->Text()));
-  writeValueColumn(path("datos_modificados.dat"),
-                   std::span<const std::string_view>(columnOf(*window.StringGrid1, 1)));
-}
-
 // The run itself, once the command line is accepted.
 int runPhase(const PhaseOptions& options) {
   ScriptedOperator scripted;
@@ -247,16 +219,20 @@ int runPhase(const PhaseOptions& options) {
     printError("no se puede crear la carpeta de salida '" + options.outputDir + "'");
     return 1;
   }
-  // Every target is checked first, so that a refused file leaves no partial set behind.
-  for (const char* name :
-       {"fase_acumulada.dat", "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"}) {
-    const std::string target = QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
-    if (!canWriteInPlace(target)) {
-      printError("Cannot create file " + target);
-      return 1;
-    }
+  const OutputPaths out =
+      outputPaths(folder, {"datos.bmp", "fase_acumulada.bmp", "residuos.bmp", "allan.bmp", "fase_acumulada.dat",
+                           "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"});
+  if (out.refused) {
+    printError("Cannot create file " + *out.refused);
+    return 1;
   }
-  writeResults(window, folder);
+  const bool saved =
+      saveThroughCommand(scripted, window, *window.saveCommand, QStringLiteral("TForm14"), out.paths);
+  if (!ranCleanly(true, "Guardar")) return 1;  // a message, an error or a dialog not expected
+  if (!saved) {
+    printError("el comando \"Guardar\" no guardó todos los archivos");
+    return 1;
+  }
   return 0;
 }
 

@@ -151,10 +151,18 @@ class Chart : public QWidget {
   void drawTo(QPainter& painter, const QRectF& target, QSize logicalSize = QSize());
   // The chart drawn on a white image of `size` pixels.
   QImage toImage(QSize size);
-  // Writes the chart as a Windows bitmap at its on-screen size (or `size`), replacing the
+  // Writes the chart as a Windows bitmap at its bitmap size (or `size`), replacing the
   // file atomically. Throws FileWriteError "Cannot create file <path>" when it cannot.
   void saveBitmap(const QString& path);
   void saveBitmap(const QString& path, QSize size);
+  // The size saveBitmap(path) draws at: an empty size (the default) means the chart's size
+  // on screen (onScreenSize); a program without a screen gives a fixed size instead.
+  QSize bitmapSize() const { return bitmapSize_; }
+  void setBitmapSize(QSize size) { bitmapSize_ = size; }
+  // The chart's size on screen. A page of a page control keeps the geometry it had when it
+  // was last on show (none when it never was), so while the window is shown a chart on a
+  // page not on show is first laid out as it will be when its page is shown.
+  QSize onScreenSize();
 
   // Prints the chart as one print job of one page: scaled into the printable area with its
   // on-screen proportions, at the top of the page. Throws std::runtime_error when the
@@ -220,6 +228,8 @@ class Chart : public QWidget {
   Color backWall_ = colors::kWhite;
   Color bottomWall_ = colors::kWhite;
   bool backWallTransparent_ = true;
+
+  QSize bitmapSize_;
 
   bool zoomed_ = false;
   std::optional<std::array<Axis::Scale, 4>> savedScales_;

@@ -1,11 +1,14 @@
 // Windows bitmap files and printed pages of a chart.
 #include <QBuffer>
+#include <QLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QStackedWidget>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text_file.h"
 #include "platform/chart/bitmap_file.h"
@@ -35,7 +38,26 @@ void writeBitmapFile(const QString& path, const QImage& image) {
 }
 
 void Chart::saveBitmap(const QString& path) {
-  saveBitmap(path, size());
+  saveBitmap(path, bitmapSize_.isEmpty() ? onScreenSize() : bitmapSize_);
+}
+
+QSize Chart::onScreenSize() {
+  if (!window()->isVisible()) return size();
+  std::vector<QWidget*> ancestors;
+  for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) ancestors.push_back(w);
+  // From the window down: a page not on show takes the geometry of the page on show, and
+  // it and everything below it on the way to the chart are laid out again.
+  bool hiddenPage = false;
+  for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) {
+    QWidget* w = *it;
+    auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+    if (stack != nullptr && stack->currentWidget() != nullptr && stack->currentWidget() != w) {
+      w->setGeometry(stack->currentWidget()->geometry());
+      hiddenPage = true;
+    }
+    if (hiddenPage && w->layout() != nullptr) w->layout()->setGeometry(w->rect());
+  }
+  return size();
 }
 
 void Chart::saveBitmap(const QString& path, QSize size) {
