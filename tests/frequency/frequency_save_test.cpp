@@ -3,47 +3,14 @@
 #include <sys/stat.h>
 
 #include <QApplication>
-#include <QImage>
-#include <optional>
 
 #include "batch/batch_commands.h"
 #include "frequency_test_support.h"
 #include "output/Guarda_kovia.h"
+#include "save_testing.h"
 
 namespace kovia::testing {
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no existe>");
-}
-
-// The picture of a Windows bitmap file (null when the file is not one).
-QImage bitmap(const QString& path) {
-  const QByteArray bytes = fileBytes(path);
-  QImage image;
-  if (!bytes.startsWith("BM") || !image.loadFromData(bytes, "BMP")) return QImage();
-  return image;
-}
-
-// Pixels dark enough to be text, axes or points.
-int darkPixels(const QImage& image) {
-  int dark = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-  }
-  return dark;
-}
-
-// A scripted operator that also keeps every save request it was asked.
-class SaveRecorder : public ScriptedOperator {
- public:
-  std::optional<QString> saveFile(const SaveRequest& request) override {
-    requests.push_back(request);
-    return ScriptedOperator::saveFile(request);
-  }
-  std::vector<SaveRequest> requests;
-};
 
 class FrequencySaveTest : public FrequencyWindowTest {
  protected:
