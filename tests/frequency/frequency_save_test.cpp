@@ -156,6 +156,24 @@ TEST_F(FrequencySaveTest, ReportDeviationsAndTableAreTheShownTexts) {
             QByteArray("1E-9\r\n1E-9\r\n-1E-9\r\n-1E-9\r\n1E-9\r\n1E-9\r\n-1E-9\r\n-1E-9\r\n"));
 }
 
+// No question before replacing a file, and a long path is used whole, never cut to a limit.
+TEST_F(FrequencySaveTest, ReplacesWithoutAskingAndKeepsLongPathsWhole) {
+  analyse();
+  const QString old = writeFile(QStringLiteral("reporte.txt"), "un reporte anterior, más largo que el nuevo\r\n");
+  const QString deep = QString(40, QLatin1Char('c')) + QLatin1Char('/') + QString(40, QLatin1Char('d'));
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(deep));
+  const QString longName = deep + QLatin1Char('/') + QString(120, QLatin1Char('r'));
+  ASSERT_GT(out(longName).size(), 200);
+
+  save({4, 6}, {"reporte.txt", longName});
+  EXPECT_EQ(fileBytes(old),
+            QByteArray("N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
+                       "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
+  EXPECT_TRUE(fileBytes(out(longName + QStringLiteral(".txt"))).startsWith("10\t9.258E-10\t"));
+  EXPECT_EQ(QDir(out(deep)).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  EXPECT_TRUE(saverMessages().isEmpty());
+}
+
 TEST_F(FrequencySaveTest, SixLevelTableHasSixLinesTheFirstEndingInNineSpaces) {
   QByteArray readings;
   for (int i = 0; i < 100; ++i) readings += (i % 3 == 0 ? "10000000.02\r\n" : "9999999.99\r\n");
