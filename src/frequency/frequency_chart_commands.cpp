@@ -72,10 +72,14 @@ void TForm2::SpeedButton13Click(QObject*) {
 }
 
 // The Allan chart's minor grid, whatever page is on show.
-void TForm2::SpeedButton1Click(QObject*) { pageCharts_->toggleMinorGrid(frequencyWindowState().minorGridOn); }
+void TForm2::SpeedButton1Click(QObject*) {
+  pageCharts_->toggleMinorGrid(frequencyWindowState().minorGridOn);
+}
 
 // Hides the window; the program goes on.
-void TForm2::SpeedButton9Click(QObject*) { Close(); }
+void TForm2::SpeedButton9Click(QObject*) {
+  Close();
+}
 
 // ---- 3D angles ----
 
@@ -107,11 +111,18 @@ void TForm2::ScrollBar5Scroll(QObject*, ScrollCode, int&) {
 
 void TForm2::PageControl1Change(QObject*) {
   const FrequencyWindowState& state = frequencyWindowState();
-  const ChartCommandSet chartCommands{
-      .open = openCommand, .pointColor = pointColorCommand, .avarColor = avarColorCommand,
-      .line = lineCommand, .moveLeft = moveLeftCommand, .moveUp = moveUpCommand,
-      .moveDown = moveDownCommand, .moveRight = moveRightCommand, .zoomIn = zoomInCommand,
-      .zoomOut = zoomOutCommand, .reset = resetCommand, .minorGrid = minorGridCommand};
+  const ChartCommandSet chartCommands{.open = openCommand,
+                                      .pointColor = pointColorCommand,
+                                      .avarColor = avarColorCommand,
+                                      .line = lineCommand,
+                                      .moveLeft = moveLeftCommand,
+                                      .moveUp = moveUpCommand,
+                                      .moveDown = moveDownCommand,
+                                      .moveRight = moveRightCommand,
+                                      .zoomIn = zoomInCommand,
+                                      .zoomOut = zoomOutCommand,
+                                      .reset = resetCommand,
+                                      .minorGrid = minorGridCommand};
   applyPageCommands(chartCommands,
                     frequencyPageCommands(PageControl1->ActivePageIndex(), state.dataPending != 0,
                                           state.deviationPending != 0, state.allanPending != 0));
@@ -121,13 +132,15 @@ void TForm2::PageControl1Change(QObject*) {
 
 void TForm2::Chart1ClickSeries(QObject*, Series*, int, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
   const FrequencyWindowState& state = frequencyWindowState();
-  selectClickedPoint(*StringGrid1, seriesOnShow(Series1, Series2, state.chart1ShowsPoints, state.chart1ShowsLine),
+  selectClickedPoint(*StringGrid1,
+                     seriesOnShow(Series1, Series2, state.chart1ShowsPoints, state.chart1ShowsLine),
                      QPoint(X, Y), 0);
 }
 
 void TForm2::Chart2ClickSeries(QObject*, Series*, int, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
   const FrequencyWindowState& state = frequencyWindowState();
-  selectClickedPoint(*StringGrid3, seriesOnShow(Series5, Series3, state.chart2ShowsPoints, state.chart2ShowsLine),
+  selectClickedPoint(*StringGrid3,
+                     seriesOnShow(Series5, Series3, state.chart2ShowsPoints, state.chart2ShowsLine),
                      QPoint(X, Y), 0);
 }
 

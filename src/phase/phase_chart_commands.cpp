@@ -77,10 +77,14 @@ void TForm1::SpeedButton13Click(QObject*) {
 }
 
 // The Allan chart's minor grid, whatever page is on show.
-void TForm1::SpeedButton31Click(QObject*) { pageCharts_->toggleMinorGrid(phaseWindowState().minorGridOn); }
+void TForm1::SpeedButton31Click(QObject*) {
+  pageCharts_->toggleMinorGrid(phaseWindowState().minorGridOn);
+}
 
 // Hides the window; the program goes on.
-void TForm1::SpeedButton39Click(QObject*) { Close(); }
+void TForm1::SpeedButton39Click(QObject*) {
+  Close();
+}
 
 // ---- 3D angles ----
 
@@ -120,15 +124,21 @@ void TForm1::ScrollBar5Scroll(QObject*, ScrollCode, int&) {
 
 void TForm1::PageControlphChange(QObject*) {
   const PhaseWindowState& state = phaseWindowState();
-  const ChartCommandSet chartCommands{
-      .open = openCommand, .pointColor = pointColorCommand, .avarColor = avarColorCommand,
-      .line = lineCommand, .moveLeft = moveLeftCommand, .moveUp = moveUpCommand,
-      .moveDown = moveDownCommand, .moveRight = moveRightCommand, .zoomIn = zoomInCommand,
-      .zoomOut = zoomOutCommand, .reset = resetCommand, .minorGrid = minorGridCommand};
-  applyPageCommands(chartCommands,
-                    phasePageCommands(PageControlph->ActivePageIndex(), state.dataPending != 0,
-                                      state.accumulationPending != 0, state.residualsPending != 0,
-                                      state.allanPending != 0));
+  const ChartCommandSet chartCommands{.open = openCommand,
+                                      .pointColor = pointColorCommand,
+                                      .avarColor = avarColorCommand,
+                                      .line = lineCommand,
+                                      .moveLeft = moveLeftCommand,
+                                      .moveUp = moveUpCommand,
+                                      .moveDown = moveDownCommand,
+                                      .moveRight = moveRightCommand,
+                                      .zoomIn = zoomInCommand,
+                                      .zoomOut = zoomOutCommand,
+                                      .reset = resetCommand,
+                                      .minorGrid = minorGridCommand};
+  applyPageCommands(chartCommands, phasePageCommands(PageControlph->ActivePageIndex(), state.dataPending != 0,
+                                                     state.accumulationPending != 0,
+                                                     state.residualsPending != 0, state.allanPending != 0));
 }
 
 // ---- mouse on the charts: the grids have a header row, so point i is row i + 1 ----
@@ -153,7 +163,9 @@ void TForm1::Chart5ClickSeries(QObject*, Series*, int, Qt::MouseButton, Qt::Keyb
 }
 
 // The accumulated phase again from the text of StringGrid2, in pure blue.
-void TForm1::Chart2DblClick(QObject*) { replotAccumulatedPhase(*Series2, *StringGrid2); }
+void TForm1::Chart2DblClick(QObject*) {
+  replotAccumulatedPhase(*Series2, *StringGrid2);
+}
 
 void TForm1::Chart4DblClick(QObject*) {}
 

@@ -14,7 +14,8 @@ namespace {
 // click of a double-click, as the mouse delivers them.
 void mouseAt(QWidget* widget, QPoint pixel, Qt::MouseButton button, bool twice = false) {
   const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(pixel), QPointF(widget->mapToGlobal(pixel)), button, held, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(pixel), QPointF(widget->mapToGlobal(pixel)), button, held,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
   };
   send(QEvent::MouseButtonPress, button);
@@ -73,7 +74,8 @@ TEST_F(FrequencyChartCommandsTest, PointClickWhileTheLineCarriesTheReadingsAsksT
   FrequencyWindowState& state = frequencyWindowState();
   state.chart1ShowsPoints = false;
   state.chart1ShowsLine = true;
-  for (int i = 0; i < w->Series1->count(); ++i) w->Series2->addY(w->Series1->yValue(i), QString(), colors::kNavy);
+  for (int i = 0; i < w->Series1->count(); ++i)
+    w->Series2->addY(w->Series1->yValue(i), QString(), colors::kNavy);
   w->Series1->clear();
 
   mouseAt(w->Chart1, w->Series2->pointPixel(3), Qt::LeftButton);
@@ -99,8 +101,7 @@ TEST_F(FrequencyChartCommandsTest, DoubleClickReplotsTheDeviationsFromTheGridTex
   frequencyWindowState().dataPointColor = colors::kRed;
 
   mouseAt(w->Chart2, QPoint(1, 1), Qt::LeftButton, true);
-  EXPECT_EQ(ys(*w->Series5),
-            (std::vector<double>{0, 0.04, 0.08, 0.12, 0.16, 0.5, 0.18, 0.14, 0.1, 0.06}));
+  EXPECT_EQ(ys(*w->Series5), (std::vector<double>{0, 0.04, 0.08, 0.12, 0.16, 0.5, 0.18, 0.14, 0.1, 0.06}));
   for (int i = 0; i < w->Series5->count(); ++i) EXPECT_EQ(w->Series5->color(i), colors::kRed) << i;
   EXPECT_EQ(w->Series3->count(), 0);  // the line series is left alone
 
@@ -124,9 +125,9 @@ TEST_F(FrequencyChartCommandsTest, EachScrollBarSetsOneAngleOfItsChart) {
     bool elevation;
   };
   const Case cases[] = {
-      {w->ScrollBar1, w->Chart1, true},    {w->ScrollBar2, w->Chart1, false},
-      {w->ScrollBar4, w->Chart2, true},    {w->ScrollBar3, w->Chart2, false},
-      {w->ScrollBar6, w->DBChart4, true},  {w->ScrollBar5, w->DBChart4, false},
+      {w->ScrollBar1, w->Chart1, true},   {w->ScrollBar2, w->Chart1, false},
+      {w->ScrollBar4, w->Chart2, true},   {w->ScrollBar3, w->Chart2, false},
+      {w->ScrollBar6, w->DBChart4, true}, {w->ScrollBar5, w->DBChart4, false},
   };
   const auto angles = [&] {
     std::vector<int> all;

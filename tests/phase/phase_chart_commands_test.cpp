@@ -13,7 +13,8 @@ namespace {
 // A press and release of `button` at `pixel` of `widget`, as the mouse delivers them.
 void pressAt(QWidget* widget, QPoint pixel, Qt::MouseButton button) {
   const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(pixel), QPointF(widget->mapToGlobal(pixel)), button, held, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(pixel), QPointF(widget->mapToGlobal(pixel)), button, held,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
   };
   send(QEvent::MouseButtonPress, button);
@@ -76,9 +77,9 @@ TEST_F(PhaseChartCommandsTest, EachScrollBarSetsOneAngleOfItsChart) {
   };
   Chart* const charts[] = {w->Chart4, w->Chart2, w->Chart5, w->DBChart1};
   const Case cases[] = {
-      {w->ScrollBar2, 0, true}, {w->ScrollBar1, 0, false}, {w->ScrollBar6, 1, true},
-      {w->ScrollBar4, 1, false}, {w->ScrollBar7, 2, true}, {w->ScrollBar3, 2, false},
-      {w->ScrollBar8, 3, true}, {w->ScrollBar5, 3, false},
+      {w->ScrollBar2, 0, true},  {w->ScrollBar1, 0, false}, {w->ScrollBar6, 1, true},
+      {w->ScrollBar4, 1, false}, {w->ScrollBar7, 2, true},  {w->ScrollBar3, 2, false},
+      {w->ScrollBar8, 3, true},  {w->ScrollBar5, 3, false},
   };
   const auto angles = [&] {
     std::vector<int> all;
