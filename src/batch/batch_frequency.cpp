@@ -164,8 +164,8 @@ int runFrequency(const FrequencyOptions& options) {
     printError("no se puede crear la carpeta de salida '" + options.outputDir + "'");
     return 1;
   }
-  const OutputPaths out = outputPaths(folder, {"datos.bmp", "desviacion.bmp", "allan.bmp", "reporte.txt",
-                                                "desviacion.dat", "allan.txt"});
+  const OutputPaths out = outputPaths(
+      folder, {"datos.bmp", "desviacion.bmp", "allan.bmp", "reporte.txt", "desviacion.dat", "allan.txt"});
   if (out.refused) {
     printError("Cannot create file " + *out.refused);
     return 1;

@@ -219,9 +219,9 @@ int runPhase(const PhaseOptions& options) {
     printError("no se puede crear la carpeta de salida '" + options.outputDir + "'");
     return 1;
   }
-  const OutputPaths out =
-      outputPaths(folder, {"datos.bmp", "fase_acumulada.bmp", "residuos.bmp", "allan.bmp", "fase_acumulada.dat",
-                           "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"});
+  const OutputPaths out = outputPaths(
+      folder, {"datos.bmp", "fase_acumulada.bmp", "residuos.bmp", "allan.bmp", "fase_acumulada.dat",
+               "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"});
   if (out.refused) {
     printError("Cannot create file " + *out.refused);
     return 1;

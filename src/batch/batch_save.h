@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QSize>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <optional>
 #include <string>
 #include <vector>

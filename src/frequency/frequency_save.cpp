@@ -30,12 +30,9 @@ void TForm2::SpeedButton4Click(QObject*) {
                          editBytes(*Edit4));
   };
   const SaveStep steps[] = {
-      chartImageStep(SaveDialog2, Chart1),
-      chartImageStep(SaveDialog2, Chart2),
-      chartImageStep(SaveDialog2, DBChart4),
-      {SaveDialog1, report, SaveFailure::MessageAndGoOn},
-      valueColumnStep(SaveDialog3, StringGrid3),
-      tableStep(SaveDialog1, StringGrid4),
+      chartImageStep(SaveDialog2, Chart1),       chartImageStep(SaveDialog2, Chart2),
+      chartImageStep(SaveDialog2, DBChart4),     {SaveDialog1, report, SaveFailure::MessageAndGoOn},
+      valueColumnStep(SaveDialog3, StringGrid3), tableStep(SaveDialog1, StringGrid4),
   };
   runSaveSteps(state.saveSelection, steps);
 }

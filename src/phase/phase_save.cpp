@@ -35,14 +35,10 @@ void TForm1::SpeedButton38Click(QObject*) {
     writePhaseReport(filePath(path), editBytes(*Edit2), editBytes(*Edit1));
   };
   const SaveStep steps[] = {
-      chartImageStep(SaveDialog2, Chart4),
-      chartImageStep(SaveDialog2, Chart2),
-      chartImageStep(SaveDialog2, Chart5),
-      chartImageStep(SaveDialog2, DBChart1),
-      valueColumnStep(SaveDialog3, StringGrid2),
-      valueColumnStep(SaveDialog3, StringGrid6),
-      tableStep(SaveDialog1, StringGrid5),
-      {SaveDialog1, report, SaveFailure::MessageAndGoOn},
+      chartImageStep(SaveDialog2, Chart4),       chartImageStep(SaveDialog2, Chart2),
+      chartImageStep(SaveDialog2, Chart5),       chartImageStep(SaveDialog2, DBChart1),
+      valueColumnStep(SaveDialog3, StringGrid2), valueColumnStep(SaveDialog3, StringGrid6),
+      tableStep(SaveDialog1, StringGrid5),       {SaveDialog1, report, SaveFailure::MessageAndGoOn},
       valueColumnStep(SaveDialog3, StringGrid1),
   };
   runSaveSteps(state.saveSelection, steps);

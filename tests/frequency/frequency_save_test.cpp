@@ -67,7 +67,9 @@ TEST_F(FrequencySaveTest, EachStageOffersItsItemsAndAnUnconfirmedDialogAsksForNo
   };
   const Stage stages[] = {
       {"carga", [](TForm2&) { return true; }, {true, false, false, false, false, false}},
-      {"desviación", [](TForm2& w) { return w.BitBtn1->userClick(); }, {true, true, false, true, true, false}},
+      {"desviación",
+       [](TForm2& w) { return w.BitBtn1->userClick(); },
+       {true, true, false, true, true, false}},
       {"Allan", [](TForm2& w) { return w.BitBtn5->userClick(); }, {true, true, true, true, true, true}},
   };
   ASSERT_TRUE(load(dataFile("frecuencia_alterna.txt")));
@@ -144,11 +146,14 @@ TEST_F(FrequencySaveTest, ReportDeviationsAndTableAreTheShownTexts) {
   EXPECT_EQ(saver_.requests[1].filter, QStringLiteral("Archivo de datos|*.dat"));
   EXPECT_EQ(saver_.requests[2].fileName, out("reporte.txt"));
   EXPECT_TRUE(saverMessages().isEmpty());
-  EXPECT_EQ(fileBytes(out("reporte.txt")),
-            QByteArray("N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
-                       "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
-  EXPECT_EQ(fileBytes(out("allan.txt")),
-            QByteArray("10\t9.258E-10\t5.547E-10\t2.66E-9         \r\n20\t1.414E-9\t8.799E-10\t1.062E-8\t\r\n"));
+  EXPECT_EQ(
+      fileBytes(out("reporte.txt")),
+      QByteArray(
+          "N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
+          "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
+  EXPECT_EQ(
+      fileBytes(out("allan.txt")),
+      QByteArray("10\t9.258E-10\t5.547E-10\t2.66E-9         \r\n20\t1.414E-9\t8.799E-10\t1.062E-8\t\r\n"));
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"allan.txt", "reporte.txt"}));
 
   save({5}, {"desviacion"});
@@ -159,16 +164,19 @@ TEST_F(FrequencySaveTest, ReportDeviationsAndTableAreTheShownTexts) {
 // No question before replacing a file, and a long path is used whole, never cut to a limit.
 TEST_F(FrequencySaveTest, ReplacesWithoutAskingAndKeepsLongPathsWhole) {
   analyse();
-  const QString old = writeFile(QStringLiteral("reporte.txt"), "un reporte anterior, más largo que el nuevo\r\n");
+  const QString old =
+      writeFile(QStringLiteral("reporte.txt"), "un reporte anterior, más largo que el nuevo\r\n");
   const QString deep = QString(40, QLatin1Char('c')) + QLatin1Char('/') + QString(40, QLatin1Char('d'));
   ASSERT_TRUE(QDir(dir_.path()).mkpath(deep));
   const QString longName = deep + QLatin1Char('/') + QString(120, QLatin1Char('r'));
   ASSERT_GT(out(longName).size(), 200);
 
   save({4, 6}, {"reporte.txt", longName});
-  EXPECT_EQ(fileBytes(old),
-            QByteArray("N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
-                       "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
+  EXPECT_EQ(
+      fileBytes(old),
+      QByteArray(
+          "N\xfamero de datos:\t8\r\nFrecuencia Nominal:\t10000000\r\nFrecuencia Promedio:\t10000000\r\n"
+          "\r\nDesviaci\xf3n Fraccional:\t0\r\n"));
   EXPECT_TRUE(fileBytes(out(longName + QStringLiteral(".txt"))).startsWith("10\t9.258E-10\t"));
   EXPECT_EQ(QDir(out(deep)).entryList(QDir::Files | QDir::Hidden).size(), 1);
   EXPECT_TRUE(saverMessages().isEmpty());
@@ -235,8 +243,9 @@ TEST_F(FrequencySaveTest, UnwritableFilesKeepTheOldOnesWholeAndReportIt) {
 TEST_F(FrequencySaveTest, TextFilesAreTheBatchProgramsBytes) {
   const QString batchDir = out("lote");
   ::testing::internal::CaptureStderr();
-  const int status = runFrequencyCommand({dataFile("frecuencia_alterna.txt").toStdString(), "--nominal", "10000000",
-                                          "--tau", "10", "--ruido", "2", "--salida", batchDir.toStdString()});
+  const int status =
+      runFrequencyCommand({dataFile("frecuencia_alterna.txt").toStdString(), "--nominal", "10000000", "--tau",
+                           "10", "--ruido", "2", "--salida", batchDir.toStdString()});
   const std::string stderrText = ::testing::internal::GetCapturedStderr();
   ASSERT_EQ(status, 0) << stderrText;
   Form2 = window_;  // the batch run's window is gone; this test's window is Form2 again

@@ -70,7 +70,8 @@ class PhaseSaveTest : public PhaseWindowTest {
   // Column 1 of `grid` as a value-column file: the header row first.
   static QByteArray valueColumn(const StringGrid& grid) {
     QByteArray bytes;
-    for (int row = 0; row < grid.RowCount(); ++row) bytes += QByteArray::fromStdString(grid.Cells(1, row)) + "\r\n";
+    for (int row = 0; row < grid.RowCount(); ++row)
+      bytes += QByteArray::fromStdString(grid.Cells(1, row)) + "\r\n";
     return bytes;
   }
 
@@ -116,8 +117,9 @@ TEST_F(PhaseSaveTest, EachStageOffersItsItemsAndAnUnconfirmedDialogAsksForNoFile
 TEST_F(PhaseSaveTest, NineItemsInStepOrderWithTheGridsHeaders) {
   loadReadings();
   analyse(std::nullopt);
-  const QStringList names = {"datos.bmp", "acumulada.bmp", "residuos.bmp",  "allan.bmp", "acumulada.dat",
-                             "residuos.dat", "allan.txt", "reporte.txt", "lecturas_modificadas.dat"};
+  const QStringList names = {"datos.bmp", "acumulada.bmp", "residuos.bmp",
+                             "allan.bmp", "acumulada.dat", "residuos.dat",
+                             "allan.txt", "reporte.txt",   "lecturas_modificadas.dat"};
   save({9, 8, 7, 6, 5, 4, 3, 2, 1}, std::vector<QString>(names.begin(), names.end()));
 
   struct Dialog {
@@ -144,9 +146,8 @@ TEST_F(PhaseSaveTest, NineItemsInStepOrderWithTheGridsHeaders) {
   const QByteArray readings = fileBytes(out("lecturas_modificadas.dat"));
   EXPECT_TRUE(readings.startsWith("       Valor   \r\n10\r\n"));
   EXPECT_EQ(readings.count("\r\n"), 21);
-  EXPECT_EQ(fileBytes(out("reporte.txt")),
-            "N\xfamero de datos:\t20\r\nDesviaci\xf3n Fraccional:\t" + QByteArray::fromStdString(w->Edit1->Text()) +
-                "\r\n");
+  EXPECT_EQ(fileBytes(out("reporte.txt")), "N\xfamero de datos:\t20\r\nDesviaci\xf3n Fraccional:\t" +
+                                               QByteArray::fromStdString(w->Edit1->Text()) + "\r\n");
 
   const QList<QByteArray> table = fileBytes(out("allan.txt")).split('\n');
   ASSERT_EQ(table.size(), w->StringGrid5->RowCount() + 1);
@@ -174,9 +175,9 @@ TEST_F(PhaseSaveTest, AfterANoiseTypeTheTableCarriesTheBoundsAndTheirHeaders) {
   save({7}, {"allan"});
   const QList<QByteArray> table = fileBytes(out("allan.txt")).split('\n');
   EXPECT_EQ(table[0], QByteArray("   Tau\t    Avar \t Binf\t Bsup         \r"));
-  EXPECT_EQ(table[1], QByteArray::fromStdString(w->StringGrid5->Cells(0, 1) + "\t" + w->StringGrid5->Cells(1, 1) +
-                                                "\t" + w->StringGrid5->Cells(2, 1) + "\t" +
-                                                w->StringGrid5->Cells(3, 1) + "\t\r"));
+  EXPECT_EQ(table[1], QByteArray::fromStdString(
+                          w->StringGrid5->Cells(0, 1) + "\t" + w->StringGrid5->Cells(1, 1) + "\t" +
+                          w->StringGrid5->Cells(2, 1) + "\t" + w->StringGrid5->Cells(3, 1) + "\t\r"));
   EXPECT_FALSE(w->StringGrid5->Cells(2, 1).empty());
 }
 
@@ -217,15 +218,17 @@ TEST_F(PhaseSaveTest, UnwritableFilesKeepTheOldOnesWholeAndReportIt) {
 // inputs; the batch program's bitmaps are 800 × 600 and drawn.
 TEST_F(PhaseSaveTest, TextFilesAreTheBatchProgramsBytes) {
   const QString batchDir = out("lote");
-  ASSERT_EQ(runPhaseCommand({readingsFile().toStdString(), "--unidad", "grados", "--nominal", "10000000", "--tau",
-                             "60", "--orden", "1", "--ruido", "2", "--salida", batchDir.toStdString()}),
-            0);
+  ASSERT_EQ(
+      runPhaseCommand({readingsFile().toStdString(), "--unidad", "grados", "--nominal", "10000000", "--tau",
+                       "60", "--orden", "1", "--ruido", "2", "--salida", batchDir.toStdString()}),
+      0);
   Form1 = w;  // the batch run's window is gone; this test's window is Form1 again
 
   resetPhaseWindowState();
   loadReadings();
   analyse(2);
-  const char* texts[] = {"fase_acumulada.dat", "residuos.dat", "allan.txt", "reporte.txt", "datos_modificados.dat"};
+  const char* texts[] = {"fase_acumulada.dat", "residuos.dat", "allan.txt", "reporte.txt",
+                         "datos_modificados.dat"};
   save({5, 6, 7, 8, 9}, std::vector<QString>(std::begin(texts), std::end(texts)));
   for (const char* name : texts) {
     SCOPED_TRACE(name);
