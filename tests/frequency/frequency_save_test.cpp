@@ -267,5 +267,21 @@ TEST_F(FrequencySaveTest, TextFilesAreTheBatchProgramsBytes) {
   }
 }
 
+// kovia-batch checks every target before the save command writes the first one: a target
+// it cannot replace ends the run with no file written.
+TEST_F(FrequencySaveTest, ABatchRunWithOneTargetRefusedWritesNoFile) {
+  const QString batchDir = out("lote");
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("lote/allan.txt")));  // a folder in its place
+  ::testing::internal::CaptureStderr();
+  const int status = runFrequencyCommand({dataFile("frecuencia_alterna.txt").toStdString(), "--nominal",
+                                          "10000000", "--tau", "10", "--salida", batchDir.toStdString()});
+  const std::string stderrText = ::testing::internal::GetCapturedStderr();
+  Form2 = window_;
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(stderrText.find("Cannot create file " + out("lote/allan.txt").toStdString()), std::string::npos)
+      << stderrText;
+  EXPECT_EQ(QDir(batchDir).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 }  // namespace
 }  // namespace kovia::testing
