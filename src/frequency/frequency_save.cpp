@@ -30,9 +30,12 @@ void TForm2::SpeedButton4Click(QObject*) {
                          editBytes(*Edit4));
   };
   const SaveStep steps[] = {
-      chartImageStep(SaveDialog2, Chart1),       chartImageStep(SaveDialog2, Chart2),
-      chartImageStep(SaveDialog2, DBChart4),     {SaveDialog1, report, SaveFailure::MessageAndGoOn},
-      valueColumnStep(SaveDialog3, StringGrid3), tableStep(SaveDialog1, StringGrid4),
+      chartImageStep(SaveDialog2, Chart1),                 // 1 readings
+      chartImageStep(SaveDialog2, Chart2),                 // 2 fractional deviation
+      chartImageStep(SaveDialog2, DBChart4),               // 3 Allan deviation
+      {SaveDialog1, report, SaveFailure::MessageAndGoOn},  // 4 report
+      valueColumnStep(SaveDialog3, StringGrid3),           // 5 deviations
+      tableStep(SaveDialog1, StringGrid4),                 // 6 Allan table
   };
   runSaveSteps(state.saveSelection, steps);
 }

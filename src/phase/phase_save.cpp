@@ -35,11 +35,15 @@ void TForm1::SpeedButton38Click(QObject*) {
     writePhaseReport(filePath(path), editBytes(*Edit2), editBytes(*Edit1));
   };
   const SaveStep steps[] = {
-      chartImageStep(SaveDialog2, Chart4),       chartImageStep(SaveDialog2, Chart2),
-      chartImageStep(SaveDialog2, Chart5),       chartImageStep(SaveDialog2, DBChart1),
-      valueColumnStep(SaveDialog3, StringGrid2), valueColumnStep(SaveDialog3, StringGrid6),
-      tableStep(SaveDialog1, StringGrid5),       {SaveDialog1, report, SaveFailure::MessageAndGoOn},
-      valueColumnStep(SaveDialog3, StringGrid1),
+      chartImageStep(SaveDialog2, Chart4),                 // 1 readings
+      chartImageStep(SaveDialog2, Chart2),                 // 2 accumulated phase
+      chartImageStep(SaveDialog2, Chart5),                 // 3 residuals
+      chartImageStep(SaveDialog2, DBChart1),               // 4 Allan deviation
+      valueColumnStep(SaveDialog3, StringGrid2),           // 5 accumulated phase
+      valueColumnStep(SaveDialog3, StringGrid6),           // 6 residuals
+      tableStep(SaveDialog1, StringGrid5),                 // 7 Allan table
+      {SaveDialog1, report, SaveFailure::MessageAndGoOn},  // 8 report
+      valueColumnStep(SaveDialog3, StringGrid1),           // 9 readings as edited
   };
   runSaveSteps(state.saveSelection, steps);
 }
