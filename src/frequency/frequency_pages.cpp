@@ -232,6 +232,8 @@ void TForm2::buildDeviationPage() {
 
   Label9 = columnLabel(column, QStringLiteral("Label9"), QStringLiteral("       i                yi"));
   StringGrid3 = valueGrid(column, QStringLiteral("StringGrid3"), {52, 112});
+  // The operator may retouch a deviation; a double-click on Chart2 re-plots from these texts.
+  StringGrid3->setEditing(true);
   BitBtn1 = new BitBtn(column, QStringLiteral("BitBtn1"), QStringLiteral("Desviación Fraccional"));
   BitBtn1->setEnabled(false);
   left->addWidget(Label9);

@@ -96,7 +96,7 @@ TEST_F(FrequencyChartCommandsTest, PointClickWhileTheLineCarriesTheReadingsAsksT
 TEST_F(FrequencyChartCommandsTest, DoubleClickReplotsTheDeviationsFromTheGridText) {
   loadAndDeviate();
   TForm2* w = window_;
-  w->StringGrid3->setCell(1, 5, "0.5");
+  ASSERT_TRUE(w->StringGrid3->userTypeCell(1, 5, QStringLiteral("0.5")));  // typed as the operator does
   w->StringGrid3->setCell(1, 10, "9");  // the last deviation is not plotted
   frequencyWindowState().dataPointColor = colors::kRed;
 

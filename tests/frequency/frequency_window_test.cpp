@@ -133,7 +133,7 @@ TEST_F(FrequencyWindowTest, PagesGridsAndFieldsAreLaidOutAsDesigned) {
   const int value = w.StringGrid4->ColWidths(1);  // designed 44 px, wider where its texts need it
   EXPECT_GE(value, 44);
   EXPECT_LE(w.StringGrid4->fontMetrics().horizontalAdvance(QStringLiteral("-8.888E-88")), value - 6);
-  for (const Grid& g : {Grid{w.StringGrid1, {52, 112}, true}, Grid{w.StringGrid3, {52, 112}, false},
+  for (const Grid& g : {Grid{w.StringGrid1, {52, 112}, true}, Grid{w.StringGrid3, {52, 112}, true},
                         Grid{w.StringGrid4, {42, value, value, value}, true}}) {
     SCOPED_TRACE(g.grid->objectName().toStdString());
     ASSERT_EQ(g.grid->ColCount(), static_cast<int>(g.widths.size()));
