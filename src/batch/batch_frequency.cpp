@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch_application.h"
 #include "batch/batch_commands.h"
 #include "batch/batch_save.h"
 #include "frequency/Frecnom_kovia.h"
@@ -186,25 +187,7 @@ int runFrequencyCommand(const std::vector<std::string>& args) {
   FrequencyOptions options;
   if (const std::optional<std::string> refusal = parseOptions(args, options)) return usageError(*refusal);
 
-  // Offscreen unless the caller chose a platform; the application object may already exist.
-  std::unique_ptr<QApplication> ownApplication;
-  if (QCoreApplication::instance() == nullptr) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "kovia-batch";
-    static char* argv[] = {name, nullptr};
-    ownApplication = std::make_unique<QApplication>(argc, argv);
-  }
-  int status = 1;
-  try {
-    status = runFrequency(options);
-  } catch (const std::exception& e) {
-    printError(e.what());
-    status = 1;
-  }
-  // The windows go before the application object.
-  destroyApplicationForms();
-  return status;
+  return runInBatchApplication([&] { return runFrequency(options); }, printError);
 }
 
 }  // namespace kovia

@@ -24,6 +24,7 @@
 #include <malloc.h>
 #endif
 
+#include "batch/batch_application.h"
 #include "batch/batch_commands.h"
 #include "batch/batch_save.h"
 #include "phase/Agr_dat_kovia.h"
@@ -253,24 +254,7 @@ int runPhaseCommand(const std::vector<std::string>& args) {
   if (const std::optional<std::string> refusal = parseOptions(args, options)) return usageError(*refusal);
   keepFreedMemory();
 
-  // Offscreen unless the caller chose a platform; the application object may already exist.
-  std::unique_ptr<QApplication> ownApplication;
-  if (QCoreApplication::instance() == nullptr) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "kovia-batch";
-    static char* argv[] = {name, nullptr};
-    ownApplication = std::make_unique<QApplication>(argc, argv);
-  }
-  int status = 1;
-  try {
-    status = runPhase(options);
-  } catch (const std::exception& e) {
-    printError(e.what());
-    status = 1;
-  }
-  destroyApplicationForms();
-  return status;
+  return runInBatchApplication([&] { return runPhase(options); }, printError);
 }
 
 }  // namespace kovia
